@@ -1,0 +1,202 @@
+#include "editor/model/frame_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "editor/model/errors.h"
+
+namespace fseq {
+
+namespace {
+
+constexpr int kValuesPerFrame = 33;
+constexpr std::string_view kSeparator = "  ";
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool isSeparator(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+// Splits the text after its header line into whitespace-separated tokens,
+// remembering the line each one is on.
+class TokenReader {
+ public:
+  explicit TokenReader(std::string_view text) : text_(text) { skipRestOfLine(); }
+
+  bool atEnd() {
+    skipSeparators();
+    return pos_ >= text_.size();
+  }
+
+  // The next token; atEnd() must be false.
+  std::string_view next() {
+    skipSeparators();
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+    return text_.substr(start, pos_ - start);
+  }
+
+  int line() const { return line_; }
+
+  void skipRestOfLine() {
+    while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+    if (pos_ < text_.size()) {
+      ++pos_;
+      ++line_;
+    }
+  }
+
+ private:
+  void skipSeparators() {
+    while (pos_ < text_.size() && isSeparator(text_[pos_])) {
+      if (text_[pos_] == '\n') ++line_;
+      ++pos_;
+    }
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  int line_ = 1;
+};
+
+[[noreturn]] void throwAt(int line, std::string_view token, std::string_view problem) {
+  throw FormatError("line " + std::to_string(line) + ": \"" + std::string(token) + "\" " +
+                    std::string(problem));
+}
+
+std::string_view withoutPlus(std::string_view token) {
+  return (token.size() > 1 && token[0] == '+') ? token.substr(1) : token;
+}
+
+double parseFrequency(std::string_view token, int line) {
+  const std::string_view digits = withoutPlus(token);
+  double value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+    throwAt(line, token, "is not a number");
+  }
+  return value;
+}
+
+std::int32_t parseLevel(std::string_view token, int line) {
+  const std::string_view digits = withoutPlus(token);
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error == std::errc::result_out_of_range) throwAt(line, token, "is out of range for a level");
+  if (error != std::errc{} || end != digits.data() + digits.size()) {
+    throwAt(line, token, "is not a whole number");
+  }
+  return value;
+}
+
+struct ParsedFrames {
+  std::vector<FseqFrame> frames;  // the first 512
+  std::int64_t total = 0;         // all complete or partial frames in the text
+  int lastFrameValues = kValuesPerFrame;
+};
+
+ParsedFrames parseFrames(std::string_view text) {
+  ParsedFrames parsed;
+  TokenReader reader(text);
+  while (!reader.atEnd()) {
+    FseqFrame frame;
+    int count = 0;
+    for (; count < kValuesPerFrame && !reader.atEnd(); ++count) {
+      const std::string_view token = reader.next();
+      const int line = reader.line();
+      if (count == 0) {
+        frame.setPitch(FreqSettings(parseFrequency(token, line)));
+      } else if (count <= 8) {
+        frame.setVoiced(count - 1, FreqSettings(parseFrequency(token, line)));
+      } else if (count <= 16) {
+        frame.voicedLevel(count - 9) = parseLevel(token, line);
+      } else if (count <= 24) {
+        frame.setUnvoiced(count - 17, FreqSettings(parseFrequency(token, line)));
+      } else {
+        frame.unvoicedLevel(count - 25) = parseLevel(token, line);
+      }
+    }
+    reader.skipRestOfLine();
+    ++parsed.total;
+    parsed.lastFrameValues = count;
+    if (parsed.frames.size() < static_cast<std::size_t>(kMaxFrames)) parsed.frames.push_back(frame);
+  }
+  return parsed;
+}
+
+std::string fileStem(std::string_view fileName) {
+  return std::filesystem::path(std::string(fileName)).stem().string();
+}
+
+}  // namespace
+
+std::string frameText(const FseqDocument& document) {
+  std::string text(kFrameTextHeader);
+  text += kLineEnd;
+  const auto appendPair = [&text](FreqPair pair) { text += FreqValue(pair.coarse, pair.fine); };
+  for (int k = 1; k <= document.frameCount && k <= kMaxFrames; ++k) {
+    const FseqFrame& frame = document.frame(k);
+    appendPair(frame.pitch());
+    for (int j = 0; j < kFormantCount; ++j) {
+      text += kSeparator;
+      appendPair(frame.voiced(j));
+    }
+    for (int j = 0; j < kFormantCount; ++j) {
+      text += kSeparator;
+      text += std::to_string(frame.voicedLevel(j));
+    }
+    for (int j = 0; j < kFormantCount; ++j) {
+      text += kSeparator;
+      appendPair(frame.unvoiced(j));
+    }
+    for (int j = 0; j < kFormantCount; ++j) {
+      text += kSeparator;
+      text += std::to_string(frame.unvoicedLevel(j));
+    }
+    text += kLineEnd;
+  }
+  return text;
+}
+
+Report loadFrameText(std::string_view text, std::string_view fileName, FseqDocument& document) {
+  const ParsedFrames parsed = parseFrames(text);
+  const auto loaded = static_cast<std::int32_t>(parsed.frames.size());
+
+  Report report;
+  document.importedFrame = 0;
+  document.settings.fseqName = fileStem(fileName);
+  addLine(report, "Loading File Name: " + document.settings.fseqName);
+  addLine(report, std::string(static_cast<std::size_t>(loaded), '.'));
+  std::copy(parsed.frames.begin(), parsed.frames.end(), document.frames.begin());
+  addLine(report, std::to_string(loaded) + " Frames Loaded");
+  if (parsed.total > kMaxFrames) {
+    addLine(report,
+            "Warning, only 512 of " + std::to_string(parsed.total) + " Frames were loaded.");
+  } else if (loaded < 128) {
+    addLine(report, "Warning, only " + std::to_string(loaded) + " Frames were loaded.");
+  }
+  if (parsed.lastFrameValues < kValuesPerFrame) {
+    addLine(report, "Warning: the last frame has only " + std::to_string(parsed.lastFrameValues) +
+                        " of 33 values; the others were set to 0.");
+  }
+
+  document.frameCount = frameCountFor(loaded);
+  FseqSettings& settings = document.settings;
+  settings.lastValidFrame = loaded;
+  settings.loopStart = 0;
+  settings.loopEnd = loaded;
+  settings.loopMode = LoopMode::OneWay;
+  settings.speedAdjust = 0;
+  settings.levelSensitivity = 0;
+  settings.pitchMode = PitchMode::Fseq;
+  settings.noteAssign = 62;
+  settings.pitchTuning = 0;
+  settings.startDelay = 0;
+  settings.clampToRanges();
+  return report;
+}
+
+}  // namespace fseq

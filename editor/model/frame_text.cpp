@@ -1,12 +1,10 @@
 #include "editor/model/frame_text.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
-#include "editor/model/errors.h"
+#include "editor/model/text_tokens.h"
 
 namespace fseq {
 
@@ -16,82 +14,6 @@ constexpr int kValuesPerFrame = 33;
 constexpr std::string_view kSeparator = "  ";
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool isSeparator(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-// Splits the text after its header line into whitespace-separated tokens,
-// remembering the line each one is on.
-class TokenReader {
- public:
-  explicit TokenReader(std::string_view text) : text_(text) { skipRestOfLine(); }
-
-  bool atEnd() {
-    skipSeparators();
-    return pos_ >= text_.size();
-  }
-
-  // The next token; atEnd() must be false.
-  std::string_view next() {
-    skipSeparators();
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
-    return text_.substr(start, pos_ - start);
-  }
-
-  int line() const { return line_; }
-
-  void skipRestOfLine() {
-    while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
-    if (pos_ < text_.size()) {
-      ++pos_;
-      ++line_;
-    }
-  }
-
- private:
-  void skipSeparators() {
-    while (pos_ < text_.size() && isSeparator(text_[pos_])) {
-      if (text_[pos_] == '\n') ++line_;
-      ++pos_;
-    }
-  }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-};
-
-[[noreturn]] void throwAt(int line, std::string_view token, std::string_view problem) {
-  throw FormatError("line " + std::to_string(line) + ": \"" + std::string(token) + "\" " +
-                    std::string(problem));
-}
-
-std::string_view withoutPlus(std::string_view token) {
-  return (token.size() > 1 && token[0] == '+') ? token.substr(1) : token;
-}
-
-double parseFrequency(std::string_view token, int line) {
-  const std::string_view digits = withoutPlus(token);
-  double value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
-    throwAt(line, token, "is not a number");
-  }
-  return value;
-}
-
-std::int32_t parseLevel(std::string_view token, int line) {
-  const std::string_view digits = withoutPlus(token);
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error == std::errc::result_out_of_range) throwAt(line, token, "is out of range for a level");
-  if (error != std::errc{} || end != digits.data() + digits.size()) {
-    throwAt(line, token, "is not a whole number");
-  }
-  return value;
-}
-
 struct ParsedFrames {
   std::vector<FseqFrame> frames;  // the first 512
   std::int64_t total = 0;         // all complete or partial frames in the text
@@ -100,23 +22,23 @@ struct ParsedFrames {
 
 ParsedFrames parseFrames(std::string_view text) {
   ParsedFrames parsed;
-  TokenReader reader(text);
+  TextTokens reader(text);
+  reader.skipRestOfLine();  // the header
   while (!reader.atEnd()) {
     FseqFrame frame;
     int count = 0;
     for (; count < kValuesPerFrame && !reader.atEnd(); ++count) {
-      const std::string_view token = reader.next();
-      const int line = reader.line();
+      const TextToken token = reader.next();
       if (count == 0) {
-        frame.setPitch(FreqSettings(parseFrequency(token, line)));
+        frame.setPitch(FreqSettings(parseNumber(token)));
       } else if (count <= 8) {
-        frame.setVoiced(count - 1, FreqSettings(parseFrequency(token, line)));
+        frame.setVoiced(count - 1, FreqSettings(parseNumber(token)));
       } else if (count <= 16) {
-        frame.voicedLevel(count - 9) = parseLevel(token, line);
+        frame.voicedLevel(count - 9) = parseWholeNumber(token);
       } else if (count <= 24) {
-        frame.setUnvoiced(count - 17, FreqSettings(parseFrequency(token, line)));
+        frame.setUnvoiced(count - 17, FreqSettings(parseNumber(token)));
       } else {
-        frame.unvoicedLevel(count - 25) = parseLevel(token, line);
+        frame.unvoicedLevel(count - 25) = parseWholeNumber(token);
       }
     }
     reader.skipRestOfLine();

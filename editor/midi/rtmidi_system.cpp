@@ -1,0 +1,138 @@
+#include "editor/midi/rtmidi_system.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "editor/midi/midi_error.h"
+
+namespace fseq {
+
+namespace {
+
+// JACK silently drops a single MIDI event above about 16 KB, so longer
+// messages go out as several events, which receivers join up again.
+constexpr std::size_t kLargestJackEvent = 1024;
+
+template <typename Port>
+std::vector<std::string> portNames(Port& port) {
+  std::vector<std::string> names;
+  const unsigned count = port.getPortCount();
+  for (unsigned i = 0; i < count; ++i) names.push_back(port.getPortName(i));
+  return names;
+}
+
+// Opens the port whose name matches; RtMidi numbers ports afresh on every call.
+template <typename Port>
+void openByName(Port& port, const std::string& name, const std::string& ownPortName) {
+  const std::vector<std::string> names = portNames(port);
+  const auto found = std::find(names.begin(), names.end(), name);
+  if (found == names.end()) throw MidiError(name + ": the device is no longer there");
+  port.openPort(static_cast<unsigned>(found - names.begin()), ownPortName);
+}
+
+class RtMidiOutPort final : public MidiOutPort {
+ public:
+  RtMidiOutPort(RtMidi::Api api, const std::string& clientName, const std::string& name)
+      : port_(api, clientName) {
+    openByName(port_, name, "out");
+  }
+
+  void send(std::span<const std::uint8_t> bytes) override {
+    const std::size_t largest =
+        port_.getCurrentApi() == RtMidi::UNIX_JACK ? kLargestJackEvent : bytes.size();
+    for (std::size_t sent = 0; sent < bytes.size(); sent += largest) {
+      const std::size_t count = std::min(largest, bytes.size() - sent);
+      port_.sendMessage(bytes.data() + sent, count);
+    }
+  }
+
+ private:
+  RtMidiOut port_;
+};
+
+class RtMidiInPort final : public MidiInPort {
+ public:
+  RtMidiInPort(RtMidi::Api api, const std::string& clientName, const std::string& name,
+               MidiReceiver receiver)
+      : receiver_(std::move(receiver)), port_(api, clientName) {
+    port_.ignoreTypes(false, false, false);
+    port_.setCallback(&RtMidiInPort::received, this);
+    openByName(port_, name, "in");
+  }
+
+  // Closing stops RtMidi's input thread, so no call arrives after this.
+  ~RtMidiInPort() override {
+    port_.closePort();
+    port_.cancelCallback();
+  }
+
+ private:
+  static void received(double, std::vector<unsigned char>* message, void* self) {
+    if (message != nullptr && !message->empty())
+      static_cast<RtMidiInPort*>(self)->receiver_(*message);
+  }
+
+  MidiReceiver receiver_;
+  RtMidiIn port_;
+};
+
+// RtMidi reports failures as RtMidiError; the rest of the editor knows MidiError.
+template <typename Action>
+auto translated(Action action) {
+  try {
+    return action();
+  } catch (const RtMidiError& error) {
+    throw MidiError(error.getMessage());
+  }
+}
+
+}  // namespace
+
+RtMidiSystem::RtMidiSystem(RtMidi::Api api, std::string clientName)
+    : api_(api), clientName_(std::move(clientName)) {
+  // Creating a client is the test: without an ALSA sequencer this throws.
+  translated([&] { return RtMidiIn(api_, clientName_).getPortCount(); });
+}
+
+std::vector<std::string> RtMidiSystem::inputNames() {
+  return translated([&] {
+    RtMidiIn probe(api_, clientName_);
+    return portNames(probe);
+  });
+}
+
+std::vector<std::string> RtMidiSystem::outputNames() {
+  return translated([&] {
+    RtMidiOut probe(api_, clientName_);
+    return portNames(probe);
+  });
+}
+
+std::unique_ptr<MidiInPort> RtMidiSystem::openInput(const std::string& name,
+                                                    MidiReceiver receiver) {
+  return translated([&]() -> std::unique_ptr<MidiInPort> {
+    return std::make_unique<RtMidiInPort>(api_, clientName_, name, std::move(receiver));
+  });
+}
+
+std::unique_ptr<MidiOutPort> RtMidiSystem::openOutput(const std::string& name) {
+  return translated([&]() -> std::unique_ptr<MidiOutPort> {
+    return std::make_unique<RtMidiOutPort>(api_, clientName_, name);
+  });
+}
+
+std::unique_ptr<RtMidiSystem> openDefaultMidiSystem(const std::string& clientName) {
+  const char* chosen = std::getenv("FSEQ_MIDI_API");
+  const std::string wanted = chosen == nullptr ? "" : chosen;
+  if (wanted == "alsa") return std::make_unique<RtMidiSystem>(RtMidi::LINUX_ALSA, clientName);
+  if (wanted == "jack") return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+  if (!wanted.empty())
+    throw MidiError("FSEQ_MIDI_API must be \"alsa\" or \"jack\", not \"" + wanted + "\"");
+  try {
+    return std::make_unique<RtMidiSystem>(RtMidi::LINUX_ALSA, clientName);
+  } catch (const MidiError&) {
+    return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+  }
+}
+
+}  // namespace fseq

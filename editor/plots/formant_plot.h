@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QLine>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "editor/model/fseq_frame.h"
+#include "editor/model/upload_mixer.h"
+
+// The formant plot: one frame as a spectrum picture, 93 pixels per kHz from
+// x = 30 and −30 dB at y = 10 down to −100 dB at y = 330. Each formant is a
+// bell-shaped curve peaking at its frequency and level; the imported spectrum
+// and its smoothed form may be drawn underneath.
+namespace fseq {
+
+inline constexpr int kFormantPlotWidth = 976;
+inline constexpr int kFormantPlotHeight = 355;
+
+// The values of the import settings that only this plot uses.
+struct FormantPlotSettings {
+  std::int32_t noiseLevelBias = 0;  // dB added to the smoothed spectrum
+  std::array<std::int32_t, kFormantCount> formantBandwidth{5, 5, 10, 20, 30, 40, 50, 60};
+};
+
+// An imported spectrum: the levels in dB of up to 930 points (point i at
+// x = trunc(i × xScale + 30), i from 1) and their smoothed form. Views of the
+// importer's buffer, which outlives every paint.
+struct FormantPlotSpectrum {
+  std::span<const double> level;
+  std::span<const double> smoothed;
+  double xScale = 1.0;
+};
+
+// The width coefficient of a formant curve for a bandwidth setting: the
+// larger, the narrower the bell.
+double formantCurveCoefficient(int bandwidth);
+
+// The peak's x0 (the curve peaks at x0 + 30): the frequency as FreqValue
+// shows it, divided by 10.74 and rounded.
+int formantPeakX0(FreqPair pair);
+
+// The line segments of one formant curve: the pen starts at
+// (max(x0 − startOffset, 32), 329); points at y ≥ 329 move the pen, the others
+// are joined. startOffset is 50 for voiced and 35 for unvoiced formants.
+std::vector<QLine> formantCurveSegments(int x0, int startOffset, double coefficient,
+                                        int mixedLevel);
+
+// Whether any of the frame's formants lies above 10100 Hz, beyond the plot.
+bool hasFormantOffScreen(const FseqFrame& frame);
+
+// What a click at (x, y) reads: frequency in Hz, volume in dB, FS1R level.
+struct FormantReadout {
+  std::int64_t freqHz;
+  std::int64_t volDb;
+  std::int64_t level;
+};
+FormantReadout formantReadoutAt(int x, int y);
+
+struct FormantPlotInput {
+  const FseqFrame& frame;
+  const UploadMixer& mixer;
+  const FormantPlotSettings& settings;
+  const FormantPlotSpectrum* spectrum = nullptr;  // drawn when given
+};
+
+// Draws the plot into an image of kFormantPlotWidth × kFormantPlotHeight.
+QImage drawFormantPlot(const FormantPlotInput& input);
+
+}  // namespace fseq

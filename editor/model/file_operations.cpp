@@ -5,6 +5,7 @@
 
 #include "editor/model/errors.h"
 #include "editor/model/file_io.h"
+#include "editor/model/file_names.h"
 #include "editor/model/frame_text.h"
 #include "editor/model/sysex_codec.h"
 
@@ -15,10 +16,6 @@ namespace {
 // Neither kind of file comes anywhere near this; anything larger is refused
 // before it is read into memory.
 constexpr std::size_t kMaxInputBytes = 64 * 1024 * 1024;
-
-std::string displayName(const std::filesystem::path& file) {
-  return file.filename().string();
-}
 
 std::span<const std::uint8_t> asBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};

@@ -1,9 +1,9 @@
 #include "editor/model/frame_text.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
+#include "editor/model/file_names.h"
 #include "editor/model/text_tokens.h"
 
 namespace fseq {
@@ -49,10 +49,6 @@ ParsedFrames parseFrames(std::string_view text) {
   return parsed;
 }
 
-std::string fileStem(std::string_view fileName) {
-  return std::filesystem::path(std::string(fileName)).stem().string();
-}
-
 }  // namespace
 
 std::string frameText(const FseqDocument& document) {
@@ -89,7 +85,7 @@ Report loadFrameText(std::string_view text, std::string_view fileName, FseqDocum
 
   Report report;
   document.importedFrame = 0;
-  document.settings.fseqName = fileStem(fileName);
+  document.settings.fseqName = nameWithoutExtension(std::string(fileName));
   addLine(report, "Loading File Name: " + document.settings.fseqName);
   addLine(report, std::string(static_cast<std::size_t>(loaded), '.'));
   std::copy(parsed.frames.begin(), parsed.frames.end(), document.frames.begin());

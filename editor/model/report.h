@@ -29,4 +29,7 @@ inline void addLine(Report& report, std::string text) {
   report.push_back({std::move(text), {}});
 }
 
+// A number in fixed-point notation with the given decimals, as reports write it.
+std::string fixedPoint(double value, int decimals);
+
 }  // namespace fseq

@@ -48,6 +48,17 @@ std::string JackMidiPeer::outputPortName() const {
   return jack_port_name(out_);
 }
 
+bool JackMidiPeer::waitForConnection(bool input, int timeoutMs) const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (jack_port_connected(input ? in_ : out_) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  const double periodMs = 1000.0 * jack_get_buffer_size(client_) / jack_get_sample_rate(client_);
+  std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(3 * periodMs) + 1));
+  return true;
+}
+
 void JackMidiPeer::send(std::span<const std::uint8_t> bytes) {
   const auto size = static_cast<std::uint32_t>(bytes.size());
   if (jack_ringbuffer_write_space(outgoing_) < sizeof size + size)

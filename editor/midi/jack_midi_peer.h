@@ -32,6 +32,10 @@ class JackMidiPeer {
   std::string inputPortName() const;
   std::string outputPortName() const;
 
+  // Waits until something is connected to "in" (input) or "out", and then a
+  // few cycles more so the server's new graph is in use. False on time-out.
+  bool waitForConnection(bool input, int timeoutMs) const;
+
   // Sends one MIDI event from "out" in the next cycle.
   void send(std::span<const std::uint8_t> bytes);
 

@@ -99,7 +99,9 @@ TEST_F(JackMidiTest, TheUploadArrivesAsTheDumpIn512BytePiecesAtLeast150MsApart) 
   for (const auto& event : events)
     received.insert(received.end(), event.bytes.begin(), event.bytes.end());
   EXPECT_EQ(received, expected);
-  ASSERT_EQ(events.size(), 13u);
+  std::string sizes;
+  for (const auto& event : events) sizes += std::to_string(event.bytes.size()) + " ";
+  ASSERT_EQ(events.size(), 13u) << "piece sizes: " << sizes;
   ASSERT_EQ(timed.times.size(), 13u);
   for (std::size_t i = 0; i + 1 < events.size(); ++i) {
     EXPECT_EQ(events[i].bytes.size(), 512u) << "piece " << i;
@@ -136,6 +138,7 @@ TEST_F(JackMidiTest, InputHandsOnShortMessagesAndSysExIn2048BytePieces) {
     arrived.notify_all();
   };
   input.Open(source);
+  ASSERT_TRUE(peer->waitForConnection(false, 5000));
 
   Bytes message(3000, 0x11);
   message.front() = 0xF0;

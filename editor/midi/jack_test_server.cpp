@@ -79,8 +79,12 @@ JackTestServer::JackTestServer() : name_(uniqueName()) {
 
   const std::string rate = std::to_string(kSampleRate);
   const std::string period = std::to_string(kPeriodFrames);
-  std::vector<std::string> args{
-      jackd->string(), "-n", name_, "--no-realtime", "-d", "dummy", "-r", rate, "-p", period};
+  // Synchronous mode: every cycle waits for all clients, so a busy machine
+  // delays MIDI events instead of dropping them.
+  std::vector<std::string> args{jackd->string(), "-n", name_,  "--no-realtime",
+                                "--sync",        "-t", "5000", "-d",
+                                "dummy",         "-r", rate,   "-p",
+                                period};
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

@@ -14,7 +14,7 @@ namespace fseq {
 class JackTestServer {
  public:
   static constexpr int kSampleRate = 48000;
-  static constexpr int kPeriodFrames = 256;
+  static constexpr int kPeriodFrames = 2048;
 
   // Why no server can be started here (jackd is not installed), or nothing.
   static std::optional<std::string> unavailableReason();

@@ -1,5 +1,8 @@
 #include "editor/midi/rtmidi_system.h"
 
+#include <jack/jack.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -76,6 +79,30 @@ class RtMidiInPort final : public MidiInPort {
   RtMidiIn port_;
 };
 
+void quiet(const char*) {}
+
+bool alsaSequencerPresent() {
+  return ::access("/dev/snd/seq", R_OK | W_OK) == 0;
+}
+
+// RtMidi's JACK backend does not fail without a server, it just lists
+// nothing; asking JACK first gives the user a reason instead.
+bool jackServerRunning() {
+  // JACK's own complaints about a missing server would only be noise here.
+  jack_set_error_function(quiet);
+  jack_set_info_function(quiet);
+  jack_status_t status{};
+  jack_client_t* client = jack_client_open("fseq_probe", JackNoStartServer, &status);
+  if (client == nullptr) return false;
+  jack_client_close(client);
+  return true;
+}
+
+std::unique_ptr<RtMidiSystem> jackSystem(const std::string& clientName) {
+  if (!jackServerRunning()) throw MidiError("no JACK server is running");
+  return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+}
+
 // RtMidi reports failures as RtMidiError; the rest of the editor knows MidiError.
 template <typename Action>
 auto translated(Action action) {
@@ -125,14 +152,20 @@ std::unique_ptr<RtMidiSystem> openDefaultMidiSystem(const std::string& clientNam
   const char* chosen = std::getenv("FSEQ_MIDI_API");
   const std::string wanted = chosen == nullptr ? "" : chosen;
   if (wanted == "alsa") return std::make_unique<RtMidiSystem>(RtMidi::LINUX_ALSA, clientName);
-  if (wanted == "jack") return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+  if (wanted == "jack") return jackSystem(clientName);
   if (!wanted.empty())
     throw MidiError("FSEQ_MIDI_API must be \"alsa\" or \"jack\", not \"" + wanted + "\"");
-  try {
-    return std::make_unique<RtMidiSystem>(RtMidi::LINUX_ALSA, clientName);
-  } catch (const MidiError&) {
-    return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+  if (alsaSequencerPresent()) {
+    try {
+      return std::make_unique<RtMidiSystem>(RtMidi::LINUX_ALSA, clientName);
+    } catch (const MidiError&) {
+      // A sequencer that cannot be used: JACK may still serve.
+    }
   }
+  if (jackServerRunning()) return std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, clientName);
+  throw MidiError(
+      "no MIDI system: this machine has no ALSA sequencer (/dev/snd/seq) and no JACK server is "
+      "running");
 }
 
 }  // namespace fseq

@@ -1,0 +1,150 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "editor/app/fseq_cli.h"
+#include "editor/midi/jack_midi_peer.h"
+#include "editor/midi/jack_test_server.h"
+#include "editor/model/file_operations.h"
+#include "test_support/files.h"
+#include "test_support/temp_dir.h"
+
+namespace fseq {
+namespace {
+
+using test_support::TempDir;
+using ::testing::HasSubstr;
+
+struct CliResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliResult run(std::vector<std::string> args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = runFseqCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(FseqCliMidi, WrongUsageOfPortsAndUpload) {
+  const std::vector<std::vector<std::string>> wrong = {
+      {"ports", "extra"},
+      {"upload"},
+      {"upload", "seq.syx"},
+      {"upload", "--out", "0"},
+      {"upload", "seq.syx", "--out"},
+      {"upload", "seq.syx", "--out", "0", "--pause-ms", "soon"},
+      {"upload", "seq.syx", "--out", "0", "--pause-ms", "-5"},
+      {"upload", "a.syx", "b.syx", "--out", "0"},
+      {"upload", "seq.syx", "--out", "0", "--fast"},
+  };
+  for (const auto& args : wrong) {
+    const CliResult result = run(args);
+    EXPECT_EQ(result.status, 2) << ::testing::PrintToString(args);
+    EXPECT_THAT(result.err, HasSubstr("Try 'fseq-cli --help'."));
+  }
+  EXPECT_THAT(run({"--help"}).out, HasSubstr("upload FILE --out INDEX|NAME [--pause-ms MS]"));
+}
+
+TEST(FseqCliMidi, AFileThatCannotBeReadStopsTheUploadBeforeAnyDevice) {
+  TempDir dir;
+  const std::string missing = (dir / "missing.syx").string();
+  const CliResult result = run({"upload", missing, "--out", "0"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "fseq-cli: " + missing + ": No such file or directory\n");
+  EXPECT_TRUE(result.out.empty());
+}
+
+TEST(FseqCliMidi, AMidiSystemThatCannotBeUsedIsNamed) {
+  ::setenv("JACK_DEFAULT_SERVER", "fseq_no_such_server", 1);
+  const struct {
+    const char* api;
+    const char* message;
+  } cases[] = {
+      {"jack", "fseq-cli: no JACK server is running\n"},
+      {"winmm", "fseq-cli: FSEQ_MIDI_API must be \"alsa\" or \"jack\", not \"winmm\"\n"},
+  };
+  for (const auto& c : cases) {
+    ::setenv("FSEQ_MIDI_API", c.api, 1);
+    const CliResult result = run({"ports"});
+    EXPECT_EQ(result.status, 1) << c.api;
+    EXPECT_EQ(result.err, c.message);
+  }
+  ::unsetenv("FSEQ_MIDI_API");
+  ::unsetenv("JACK_DEFAULT_SERVER");
+}
+
+// The commands against real JACK ports.
+class FseqCliJackTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (auto reason = JackTestServer::unavailableReason()) GTEST_SKIP() << *reason;
+    server = std::make_unique<JackTestServer>();
+    peer = std::make_unique<JackMidiPeer>("fs1r");
+    ::setenv("FSEQ_MIDI_API", "jack", 1);
+  }
+  void TearDown() override { ::unsetenv("FSEQ_MIDI_API"); }
+
+  std::unique_ptr<JackTestServer> server;
+  std::unique_ptr<JackMidiPeer> peer;
+};
+
+TEST_F(FseqCliJackTest, PortsListsTheDevicesWithTheirIndexes) {
+  const CliResult result = run({"ports"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Input devices:\n"));
+  EXPECT_THAT(result.out, HasSubstr("Output devices:\n"));
+  // The peer's "out" feeds the editor's inputs and its "in" takes the outputs.
+  const std::string inputs = result.out.substr(0, result.out.find("Output devices:"));
+  const std::string outputs = result.out.substr(result.out.find("Output devices:"));
+  EXPECT_THAT(inputs, ::testing::ContainsRegex("  [0-9]+  " + peer->outputPortName() + "\n"));
+  EXPECT_THAT(outputs, ::testing::ContainsRegex("  [0-9]+  " + peer->inputPortName() + "\n"));
+}
+
+TEST_F(FseqCliJackTest, UploadSendsTheFileToTheNamedPortAndPrintsTheLog) {
+  TempDir dir;
+  FseqDocument document;
+  document.frameCount = 128;
+  document.settings.fseqName = "Vowels";
+  saveSyxFile(dir / "vowels.syx", document, UploadMixer{});
+  const auto expected = test_support::readBytes(dir / "vowels.syx");
+
+  const CliResult result =
+      run({"upload", (dir / "vowels.syx").string(), "--out", "fs1r:in", "--pause-ms", "10"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto events = peer->waitForBytes(expected.size(), 5000);
+  std::vector<std::uint8_t> received;
+  for (const auto& event : events)
+    received.insert(received.end(), event.bytes.begin(), event.bytes.end());
+  EXPECT_EQ(received, expected);
+  EXPECT_EQ(events.size(), 13u);
+
+  const std::string name = peer->inputPortName();
+  EXPECT_THAT(result.out, ::testing::StartsWith(" \nNew CheckSum= "));
+  EXPECT_THAT(result.out,
+              HasSubstr(" --> " + name + " Header Block\n --> " + name + " Data Block 472\n"));
+  EXPECT_THAT(result.out, ::testing::EndsWith(" --> " + name + " Data Block 6402\n"));
+}
+
+TEST_F(FseqCliJackTest, UploadToADeviceThatIsNotThereSaysSo) {
+  TempDir dir;
+  saveSyxFile(dir / "a.syx", FseqDocument{}, UploadMixer{});
+  const std::string file = (dir / "a.syx").string();
+
+  const CliResult byName = run({"upload", file, "--out", "no such synth"});
+  EXPECT_EQ(byName.status, 1);
+  EXPECT_EQ(byName.err,
+            "fseq-cli: no output device is called \"no such synth\" (fseq-cli ports lists them)\n");
+
+  const CliResult byIndex = run({"upload", file, "--out", "99"});
+  EXPECT_EQ(byIndex.status, 1);
+  EXPECT_EQ(byIndex.err, "fseq-cli: TMidiOutput: Device index out of bounds! (99)\n");
+  EXPECT_TRUE(peer->waitForBytes(1, 100).empty());
+}
+
+}  // namespace
+}  // namespace fseq

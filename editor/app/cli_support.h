@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <ostream>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "editor/model/fseq_document.h"
 #include "editor/model/report.h"
@@ -29,6 +34,25 @@ class UsageError : public std::runtime_error {
 };
 
 void printReport(std::ostream& out, const Report& report);
+
+// A command's arguments split into positional ones and "--name value" options.
+struct ParsedArguments {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string, std::less<>> options;
+
+  const std::string* option(std::string_view name) const;
+};
+
+// Splits the arguments; an option that is not allowed or has no value is a
+// UsageError.
+ParsedArguments parseArguments(CliArguments args, std::span<const std::string_view> allowedOptions,
+                               const char* command);
+
+// An option's value as a finite number; anything else is a UsageError.
+double numberValue(std::string_view option, const std::string& value);
+
+// An option's value as a whole number: a number rounded as the editor rounds.
+std::int32_t wholeValue(std::string_view option, const std::string& value);
 
 // Throws UsageError unless there are exactly count arguments.
 void expectArgumentCount(CliArguments args, std::size_t count, const char* command);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editor/app/cli_file_commands.h"
+#include "editor/app/cli_import_commands.h"
 #include "editor/app/cli_midi_commands.h"
 #include "editor/app/cli_support.h"
 #include "editor/model/errors.h"
@@ -15,7 +16,7 @@ constexpr const char* kProgram = "fseq-cli";
 
 std::vector<CliCommand> allCommands() {
   std::vector<CliCommand> commands;
-  for (const auto& group : {fileCommands(), midiCommands()})
+  for (const auto& group : {fileCommands(), importCommands(), midiCommands()})
     commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }

@@ -5,6 +5,14 @@
 
 namespace tolk {
 
+namespace {
+
+bool writeAll(std::FILE* file, std::span<const std::uint8_t> bytes) {
+  return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+}  // namespace
+
 std::filesystem::path WaveFileWriter::temporaryPathFor(const std::filesystem::path& target) {
   std::filesystem::path temporary = target;
   temporary += ".part";
@@ -16,8 +24,7 @@ WaveResult<WaveFileWriter> WaveFileWriter::create(const std::filesystem::path& t
   std::FILE* file = std::fopen(temporaryPathFor(target).c_str(), "w+b");
   if (!file) return WaveError{wave_messages::kCannotOpenFile};
   WaveFileWriter writer(file, target);
-  if (std::fwrite(header.data(), 1, header.size(), file) != header.size() ||
-      std::fflush(file) != 0) {
+  if (!writeAll(file, header) || std::fflush(file) != 0) {
     return WaveError{wave_messages::kCannotOpenFile};
   }
   return writer;
@@ -44,8 +51,7 @@ void WaveFileWriter::abandon() {
 
 bool WaveFileWriter::append(std::span<const std::uint8_t> bytes) {
   // Flushed at once, so a recording cut short by a crash keeps what it had.
-  if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() ||
-      std::fflush(file_) != 0) {
+  if (!file_ || !writeAll(file_, bytes) || std::fflush(file_) != 0) {
     return false;
   }
   dataBytes_ += bytes.size();
@@ -55,10 +61,8 @@ bool WaveFileWriter::append(std::span<const std::uint8_t> bytes) {
 std::optional<WaveError> WaveFileWriter::finish(std::span<const std::uint8_t> finalHeader) {
   const WaveError failed{wave_messages::kCannotOpenFile};
   if (!file_) return failed;
-  const bool written =
-      std::fseek(file_, 0, SEEK_SET) == 0 &&
-      std::fwrite(finalHeader.data(), 1, finalHeader.size(), file_) == finalHeader.size() &&
-      std::fflush(file_) == 0;
+  const bool written = std::fseek(file_, 0, SEEK_SET) == 0 && writeAll(file_, finalHeader) &&
+                       std::fflush(file_) == 0;
   if (!written) {
     abandon();
     return failed;

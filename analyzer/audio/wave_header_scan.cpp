@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstring>
 
 namespace tolk {
 
@@ -39,7 +38,7 @@ std::variant<WaveFileInfo, WaveHeaderScanFailure> scanWaveHeader(std::span<const
                                                                  std::uint64_t fileBytes) {
   HeadBuffer buffer{};
   const std::size_t used = std::min(head.size(), buffer.size());
-  std::memcpy(buffer.data(), head.data(), used);
+  std::copy_n(head.begin(), used, buffer.begin());
 
   std::size_t fmtPos = 0;
   while (fmtPos + 4 <= buffer.size() && !idAt(buffer, fmtPos, "fmt ")) ++fmtPos;

@@ -24,7 +24,6 @@ namespace {
 // take the instruction set of the entry point that uses them.
 
 typedef float V8 __attribute__((vector_size(32)));
-typedef int Mask8 __attribute__((vector_size(32)));
 
 #define TOLK_FFT_INLINE [[gnu::always_inline]] inline
 
@@ -53,25 +52,25 @@ TOLK_FFT_INLINE V broadcast(float x) {
 }
 
 TOLK_FFT_INLINE V8 zipLow(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{0, 8, 1, 9, 2, 10, 3, 11});
+  return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11);
 }
 TOLK_FFT_INLINE V8 zipHigh(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{4, 12, 5, 13, 6, 14, 7, 15});
+  return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15);
 }
 TOLK_FFT_INLINE V8 lowHalves(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{0, 1, 2, 3, 8, 9, 10, 11});
+  return __builtin_shufflevector(a, b, 0, 1, 2, 3, 8, 9, 10, 11);
 }
 TOLK_FFT_INLINE V8 highHalves(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{4, 5, 6, 7, 12, 13, 14, 15});
+  return __builtin_shufflevector(a, b, 4, 5, 6, 7, 12, 13, 14, 15);
 }
 TOLK_FFT_INLINE V8 evens(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{0, 2, 4, 6, 8, 10, 12, 14});
+  return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14);
 }
 TOLK_FFT_INLINE V8 odds(V8 a, V8 b) {
-  return __builtin_shuffle(a, b, Mask8{1, 3, 5, 7, 9, 11, 13, 15});
+  return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15);
 }
 TOLK_FFT_INLINE V8 reversed(V8 a) {
-  return __builtin_shuffle(a, Mask8{7, 6, 5, 4, 3, 2, 1, 0});
+  return __builtin_shufflevector(a, a, 7, 6, 5, 4, 3, 2, 1, 0);
 }
 
 struct Split {

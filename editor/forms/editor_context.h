@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <optional>
 
 #include "editor/forms/ui_services.h"
+#include "editor/import/import_settings.h"
+#include "editor/import/spectrum_import_buffer.h"
 #include "editor/model/fseq_document.h"
 #include "editor/model/upload_mixer.h"
-#include "editor/plots/formant_plot.h"
 
 class TForm1;
 class TForm2_Edit;
@@ -34,8 +34,8 @@ struct EditorWindows {
 };
 
 // What the editor's windows share: the one document, the upload mixer, the
-// formant plot's settings and the last imported spectrum, the UiServices every
-// box goes through, and the windows themselves.
+// import settings and the last imported spectrum, the UiServices every box
+// goes through, and the windows themselves.
 //
 // How windows reach each other: every window is constructed as
 // TFormN(EditorContext&, QWidget* parent = nullptr) and calls the others
@@ -56,9 +56,10 @@ struct EditorWindows {
 //    form5->repaintPlot() and form8->MoveCursor(). Whoever else sets the
 //    mixer (Clear All, Load .syx, the map import) emits mixerReset() so the
 //    sliders follow.
-//  - The import settings window writes formantPlot.noiseLevelBias and
-//    formantPlot.formantBandwidth; the importers fill importedSpectrum with
-//    views of their spectrum buffer and set document.importedFrame.
+//  - The import settings window writes importSettings; the imports fill
+//    spectrum and set document.importedFrame. The formant plot draws the
+//    spectrum when the current frame is the imported one, with the
+//    formantBandwidth and noiseLevelBias of importSettings.
 // Everything runs on the window thread.
 class EditorContext : public QObject {
   Q_OBJECT
@@ -69,8 +70,8 @@ class EditorContext : public QObject {
   UiServices& ui;
   FseqDocument document;
   UploadMixer mixer;
-  FormantPlotSettings formantPlot;
-  std::optional<FormantPlotSpectrum> importedSpectrum;
+  ImportSettings importSettings;
+  SpectrumImportBuffer spectrum;
   EditorWindows windows;
 
   // Shows an error of an operation in a message box with the program's title.

@@ -42,8 +42,8 @@ TEST_F(StartUp, BeginsWithAnEmpty512FrameDocument) {
   EXPECT_EQ(document.frames, FseqDocument{}.frames);
   EXPECT_EQ(document.undoFrames, FseqDocument{}.frames);
   EXPECT_EQ(context.mixer, UploadMixer{});
-  EXPECT_EQ(context.formantPlot.formantBandwidth,
-            (std::array<std::int32_t, 8>{5, 5, 10, 20, 30, 40, 50, 60}));
+  EXPECT_EQ(context.importSettings, ImportSettings{});
+  EXPECT_EQ(context.spectrum.xScale, 1.0);
   EXPECT_EQ(form8()->frameA(), 1);
   EXPECT_EQ(form8()->frameB(), 512);
   EXPECT_EQ(form8()->selectionState(), TForm8::SelectionState::None);

@@ -71,11 +71,10 @@ void TForm5_Plots::repaintPlot() {
   const fseq::FseqDocument& document = context_.document;
   const int frame = std::clamp(document.currentFrame, 1, fseq::kMaxFrames);
   frameEdit_->setText(QString::number(document.currentFrame));
-  const bool showSpectrum =
-      context_.importedSpectrum && document.currentFrame == document.importedFrame;
+  const bool showSpectrum = document.currentFrame == document.importedFrame;
   canvas_->setImage(
-      fseq::drawFormantPlot({document.frame(frame), context_.mixer, context_.formantPlot,
-                             showSpectrum ? &*context_.importedSpectrum : nullptr}));
+      fseq::drawFormantPlot({document.frame(frame), context_.mixer, context_.importSettings,
+                             showSpectrum ? &context_.spectrum : nullptr}));
 }
 
 void TForm5_Plots::setFileName(const QString& name) {

@@ -60,9 +60,8 @@ TEST_F(FormantPlotWindowTest, EnterSelectsTheTypedFrameOrRefusesText) {
 }
 
 TEST_F(FormantPlotWindowTest, ImportedSpectrumIsDrawnOnlyOverTheImportedFrame) {
-  const std::vector<double> level(930, -65.0);
-  const std::vector<double> smoothed(930, -80.0);
-  context.importedSpectrum = FormantPlotSpectrum{level, smoothed, 1.0};
+  context.spectrum.level.fill(-65.0);
+  context.spectrum.smoothed.fill(-80.0);
   document.importedFrame = 5;
 
   document.currentFrame = 5;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <span>
 #include <string>
 
 #include "editor/model/rounding.h"
@@ -19,7 +20,6 @@ constexpr int kCurveFloorY = 329;  // curve points at or below this row are not 
 constexpr int kCurveRightX = 961;
 constexpr int kCurveFirstX = 32;
 constexpr int kDrawnCurvePoints = 930;
-constexpr int kSpectrumPoints = 930;
 constexpr double kHzPerX0 = 10.74;
 constexpr double kOffScreenHz = 10100;
 constexpr int kVoicedStartOffset = 50;
@@ -79,9 +79,8 @@ void drawLabels(QPainter& painter) {
 // at its floor are skipped, the next line starting from the last point drawn.
 void drawSpectrumCurve(QPainter& painter, std::span<const double> values, double offset,
                        double xScale) {
-  if (values.empty()) return;
   QPoint pen(31, spectrumY(values[0] + offset));
-  const int count = std::min<int>(kSpectrumPoints, static_cast<int>(values.size()));
+  const int count = static_cast<int>(values.size());
   for (int i = 2; i <= count; ++i) {
     const QPoint point(static_cast<int>(truncate(i * xScale + kLeft)),
                        spectrumY(values[i - 1] + offset));
@@ -166,11 +165,13 @@ QImage drawFormantPlot(const FormantPlotInput& input) {
   drawLabels(painter);
 
   if (input.spectrum) {
+    // Point i of the buffer is element i; element 0 is not used.
+    const SpectrumImportBuffer& spectrum = *input.spectrum;
     painter.setPen(QPen(plot_colors::kHotLight, 1));
-    drawSpectrumCurve(painter, input.spectrum->level, 0, input.spectrum->xScale);
+    drawSpectrumCurve(painter, std::span(spectrum.level).subspan(1), 0, spectrum.xScale);
     painter.setPen(QPen(plot_colors::kGrey, 1));
-    drawSpectrumCurve(painter, input.spectrum->smoothed, input.settings.noiseLevelBias,
-                      input.spectrum->xScale);
+    drawSpectrumCurve(painter, std::span(spectrum.smoothed).subspan(1),
+                      input.settings.noiseLevelBias, spectrum.xScale);
   }
 
   QPen curvePen(plot_colors::kLime, 2);

@@ -2,37 +2,23 @@
 
 #include <QImage>
 #include <QLine>
-#include <array>
 #include <cstdint>
-#include <span>
 #include <vector>
 
+#include "editor/import/import_settings.h"
+#include "editor/import/spectrum_import_buffer.h"
 #include "editor/model/fseq_frame.h"
 #include "editor/model/upload_mixer.h"
 
 // The formant plot: one frame as a spectrum picture, 93 pixels per kHz from
 // x = 30 and −30 dB at y = 10 down to −100 dB at y = 330. Each formant is a
-// bell-shaped curve peaking at its frequency and level; the imported spectrum
-// and its smoothed form may be drawn underneath.
+// bell-shaped curve peaking at its frequency and level, its width set by the
+// formant's bandwidth setting; the imported spectrum and its smoothed form
+// may be drawn underneath.
 namespace fseq {
 
 inline constexpr int kFormantPlotWidth = 976;
 inline constexpr int kFormantPlotHeight = 355;
-
-// The values of the import settings that only this plot uses.
-struct FormantPlotSettings {
-  std::int32_t noiseLevelBias = 0;  // dB added to the smoothed spectrum
-  std::array<std::int32_t, kFormantCount> formantBandwidth{5, 5, 10, 20, 30, 40, 50, 60};
-};
-
-// An imported spectrum: the levels in dB of up to 930 points (point i at
-// x = trunc(i × xScale + 30), i from 1) and their smoothed form. Views of the
-// importer's buffer, which outlives every paint.
-struct FormantPlotSpectrum {
-  std::span<const double> level;
-  std::span<const double> smoothed;
-  double xScale = 1.0;
-};
 
 // The width coefficient of a formant curve for a bandwidth setting: the
 // larger, the narrower the bell.
@@ -62,8 +48,8 @@ FormantReadout formantReadoutAt(int x, int y);
 struct FormantPlotInput {
   const FseqFrame& frame;
   const UploadMixer& mixer;
-  const FormantPlotSettings& settings;
-  const FormantPlotSpectrum* spectrum = nullptr;  // drawn when given
+  const ImportSettings& settings;  // the formant bandwidths and the noise level bias
+  const SpectrumImportBuffer* spectrum = nullptr;  // the imported spectrum, drawn when given
 };
 
 // Draws the plot into an image of kFormantPlotWidth × kFormantPlotHeight.

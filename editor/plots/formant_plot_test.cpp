@@ -21,8 +21,8 @@ FseqFrame silentFrame() {
   return frame;
 }
 
-QImage draw(const FseqFrame& frame, const FormantPlotSettings& settings = {},
-            const FormantPlotSpectrum* spectrum = nullptr, const UploadMixer& mixer = {}) {
+QImage draw(const FseqFrame& frame, const ImportSettings& settings = {},
+            const SpectrumImportBuffer* spectrum = nullptr, const UploadMixer& mixer = {}) {
   return drawFormantPlot({frame, mixer, settings, spectrum});
 }
 
@@ -92,7 +92,7 @@ TEST(FormantPlot, CurvesStartAtTheirStartPoint) {
   FseqFrame frame = silentFrame();
   frame.setVoiced(0, k1995Hz);
   frame.voicedLevel(0) = 127;
-  FormantPlotSettings wide;
+  ImportSettings wide;
   wide.formantBandwidth[0] = 80;
   EXPECT_EQ(draw(frame, wide).pixelColor(136, 329), plot_colors::kLime);
 }
@@ -154,10 +154,10 @@ TEST(FormantPlot, FormantsAbove10100HzAreReportedOffScreen) {
 }
 
 TEST(FormantPlot, SpectrumIsDrawnOnlyWhenGiven) {
-  const std::vector<double> level(930, -65.0);
-  const std::vector<double> smoothed(930, -80.0);
-  FormantPlotSpectrum spectrum{level, smoothed, 1.0};
-  FormantPlotSettings settings;
+  SpectrumImportBuffer spectrum;
+  spectrum.level.fill(-65.0);
+  spectrum.smoothed.fill(-80.0);
+  ImportSettings settings;
   settings.noiseLevelBias = 10;
 
   const QImage without = draw(silentFrame(), settings);

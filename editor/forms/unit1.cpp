@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "editor/forms/unit2.h"
@@ -23,6 +24,8 @@
 #include "editor/forms/unit7.h"
 #include "editor/forms/unit8.h"
 #include "editor/forms/window_helpers.h"
+#include "editor/import/import_files.h"
+#include "editor/import/map_import.h"
 #include "editor/model/file_operations.h"
 
 using fseq::FseqSettings;
@@ -176,6 +179,11 @@ QWidget* TForm1::buildFileColumn() {
   connect(LoadSysexButton, &QPushButton::clicked, this, &TForm1::LoadSysexButtonClick);
   connect(CreateFseqButton, &QPushButton::clicked, this, &TForm1::CreateFseqButtonClick);
   connect(ClearAllButton, &QPushButton::clicked, this, &TForm1::ClearAllButtonClick);
+  connect(ImportAudacityButton, &QPushButton::clicked, this,
+          [this] { ImportAudacityButtonClick(fseq::SpectrumSource::Audacity); });
+  connect(ImportButtonS, &QPushButton::clicked, this,
+          [this] { ImportAudacityButtonClick(fseq::SpectrumSource::SliceLog); });
+  connect(ImportMapButton, &QPushButton::clicked, this, &TForm1::ImportMapButtonClick);
   connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm1::SpinEdit1Change);
   connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
   auto& windows = context_.windows;
@@ -481,4 +489,75 @@ void TForm1::ClearAllButtonClick() {
   context_.mixer.reset();
   emit context_.mixerReset();
   showFrame(1);
+}
+
+void TForm1::ImportAudacityButtonClick(fseq::SpectrumSource source) {
+  context_.spectrum.reset();
+  clearReport();
+  const bool audacity = source == fseq::SpectrumSource::Audacity;
+  const auto file = context_.ui.openFileName(audacity ? "Import FrameA" : "Import FrameS");
+  if (!file) return;
+  const QString name = withoutFolder(*file);
+  setImportFileName(name);
+  setPlotFileNames(name);
+  fseq::ImportOutcome outcome;
+  try {
+    const fseq::SpectrumPoints points = fseq::readSpectrumFile(toPath(*file), source);
+    outcome = fseq::importSpectrum(source, points, name.toStdString(), context_.importSettings,
+                                   context_.document, context_.spectrum);
+  } catch (const std::exception& error) {
+    showError(error);
+    return;
+  }
+  for (const std::string& message : outcome.messages) {
+    context_.ui.message(fseq::kApplicationTitle, QString::fromStdString(message),
+                        fseq::MessageIcon::Information);
+  }
+  addReport(outcome.report);
+  refreshViews();
+}
+
+// The map import chooses and reads the whole log before it touches the
+// document, so a cancelled chooser or a bad log leaves the sequence as it was.
+void TForm1::ImportMapButtonClick() {
+  context_.spectrum.reset();
+  clearReport();
+  bool isNumber = false;
+  const double seconds = Edit2->text().trimmed().toDouble(&isNumber);
+  if (!isNumber || !std::isfinite(seconds)) {
+    context_.ui.message(fseq::kApplicationTitle,
+                        QString("The duration \"%1\" in the sec's box is not a number of seconds.")
+                            .arg(Edit2->text()),
+                        fseq::MessageIcon::Warning);
+    return;
+  }
+  ProgressBar1->setValue(5);
+  ProgressBar1->show();
+  addReport({{std::string(fseq::kMapImportLoadingLine), {}}});
+
+  if (const auto file = context_.ui.openFileName("Import MapS")) {
+    const QString name = withoutFolder(*file);
+    setImportFileName(name);
+    setPlotFileNames(name);
+    try {
+      const fseq::MapLog log = fseq::readMapLogFile(toPath(*file), seconds);
+      const fseq::MapImportOutcome result =
+          fseq::importMap(log, name.toStdString(), context_.importSettings, context_.document,
+                          context_.mixer, context_.spectrum);
+      // The import starts from a cleared sequence, as Clear All leaves it.
+      Label1->setText("Data File Name");
+      Label2->setText("Sysex File Name");
+      showSettings();
+      clearReport();
+      addReport(result.outcome.report);
+      ProgressBar1->setValue(std::min(100, 5 + 20 * result.framesRead));
+      emit context_.mixerReset();
+      showFrame(context_.document.currentFrame);
+    } catch (const std::exception& error) {
+      showError(error);
+    }
+  }
+  ProgressBar1->setValue(95);
+  refreshViews();
+  ProgressBar1->hide();
 }

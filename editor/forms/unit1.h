@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/forms/editor_context.h"
+#include "editor/import/single_spectrum_import.h"
 #include "editor/model/report.h"
 
 class QLabel;
@@ -63,6 +64,8 @@ class TForm1 : public QWidget {
   void LoadSysexButtonClick();
   void CreateFseqButtonClick();
   void ClearAllButtonClick();
+  void ImportAudacityButtonClick(fseq::SpectrumSource source);
+  void ImportMapButtonClick();
   void SpinEdit1Change();
   void RadioButton7Click(fseq::PitchMode mode);
 

@@ -1,7 +1,9 @@
 #include "analyzer/dsp/sample_scaling.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace tolk {
 
@@ -17,10 +19,13 @@ void scaleSamples(const std::uint8_t* firstSample, std::size_t frameBytes, Sampl
                   double gain, std::span<float> out) {
   const std::uint8_t* in = firstSample;
   if (format == SampleFormat::Pcm16) {
-    for (float& sample : out) {
-      const auto value = std::int16_t(in[0] | (in[1] << 8));
-      sample = float(std::clamp(value * gain, -32767.0, 32767.0));
-      in += frameBytes;
+    // Plain loads of the little-endian samples let the compiler vectorise the loop.
+    static_assert(std::endian::native == std::endian::little);
+    const std::size_t count = out.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      std::int16_t value;
+      std::memcpy(&value, in + i * frameBytes, sizeof value);
+      out[i] = float(std::min(std::max(value * gain, -32767.0), 32767.0));
     }
   } else {
     // The 24-bit value times 256 / 65536: the 16-bit scale with 8 more bits.

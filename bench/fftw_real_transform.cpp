@@ -1,5 +1,7 @@
 #include "bench/fftw_real_transform.h"
 
+#include <cstring>
+
 namespace tolk::bench {
 
 FftwRealTransform::FftwRealTransform(int size)
@@ -17,7 +19,14 @@ FftwRealTransform::~FftwRealTransform() {
 }
 
 void FftwRealTransform::forwardPacked(std::span<float> samples) {
-  fftwf_execute_dft_r2c(plan_, samples.data(), spectrum_);
+  // FFTW may run a plan on other arrays only when they are aligned like the
+  // planned ones; otherwise the samples go through the planned input.
+  if (fftwf_alignment_of(samples.data()) == fftwf_alignment_of(input_)) {
+    fftwf_execute_dft_r2c(plan_, samples.data(), spectrum_);
+  } else {
+    std::memcpy(input_, samples.data(), std::size_t(size_) * sizeof(float));
+    fftwf_execute(plan_);
+  }
   samples[0] = spectrum_[0][0];
   samples[1] = spectrum_[size_ / 2][0];
   for (int k = 1; k < size_ / 2; ++k) {

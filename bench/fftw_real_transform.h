@@ -19,8 +19,8 @@ class FftwRealTransform {
   float* input() { return input_; }
   // Transforms input() into the spectrum array.
   void execute() { fftwf_execute(plan_); }
-  // Transforms `samples` (aligned like input()) and stores the result in our
-  // packed layout over the samples: F(0), F(n/2), then re and im of F(k).
+  // Transforms `samples` and stores the result in our packed layout over
+  // them: F(0), F(n/2), then re and im of F(k).
   void forwardPacked(std::span<float> samples);
 
  private:

@@ -24,30 +24,37 @@ std::string_view lineOf(std::string_view text, int number) {
   return line;
 }
 
-void expectPoints(const SpectrumPoints& points) {
-  if (points.freqHz.empty()) throw FormatError("the file holds no spectrum points");
-}
-
 [[noreturn]] void throwMissing(const TextToken& after, std::string_view what) {
   throw FormatError("line " + std::to_string(after.line) + ": the " + std::string(what) +
                     " after \"" + std::string(after.text) + "\" is missing");
 }
 
-}  // namespace
-
-SpectrumPoints readAudacitySpectrum(std::string_view text) {
+// Up to maxPoints frequency and level pairs from the tokens, each pair after a
+// point number when the file numbers its points; at least one is needed.
+SpectrumPoints readPoints(TextTokens& tokens, int maxPoints, bool numbered) {
   SpectrumPoints points;
-  TextTokens tokens(text);
-  tokens.skipRestOfLine();
-  while (static_cast<int>(points.freqHz.size()) < kAudacityPoints && !tokens.atEnd()) {
-    const TextToken freq = tokens.next();
+  while (static_cast<int>(points.freqHz.size()) < maxPoints && !tokens.atEnd()) {
+    TextToken freq = tokens.next();
+    if (numbered) {
+      parseWholeNumber(freq);
+      if (tokens.atEnd()) throwMissing(freq, "frequency");
+      freq = tokens.next();
+    }
     if (tokens.atEnd()) throwMissing(freq, "level");
     const TextToken level = tokens.next();
     points.freqHz.push_back(parseNumber(freq));
     points.levelDb.push_back(parseNumber(level));
   }
-  expectPoints(points);
+  if (points.freqHz.empty()) throw FormatError("the file holds no spectrum points");
   return points;
+}
+
+}  // namespace
+
+SpectrumPoints readAudacitySpectrum(std::string_view text) {
+  TextTokens tokens(text);
+  tokens.skipRestOfLine();
+  return readPoints(tokens, kAudacityPoints, false);
 }
 
 SpectrumPoints readSliceLogSpectrum(std::string_view text) {
@@ -56,21 +63,9 @@ SpectrumPoints readSliceLogSpectrum(std::string_view text) {
     throw FormatError("line 4: \"" + std::string(scale) +
                       "\": only slice logs of the Linear frequency scale can be imported");
   }
-  SpectrumPoints points;
   TextTokens tokens(text);
   tokens.skipLines(kSliceHeaderLines);
-  while (static_cast<int>(points.freqHz.size()) < kSlicePoints && !tokens.atEnd()) {
-    const TextToken number = tokens.next();
-    parseWholeNumber(number);
-    if (tokens.atEnd()) throwMissing(number, "frequency");
-    const TextToken freq = tokens.next();
-    if (tokens.atEnd()) throwMissing(freq, "level");
-    const TextToken level = tokens.next();
-    points.freqHz.push_back(parseNumber(freq));
-    points.levelDb.push_back(parseNumber(level));
-  }
-  expectPoints(points);
-  return points;
+  return readPoints(tokens, kSlicePoints, true);
 }
 
 }  // namespace fseq

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "editor/app/fseq_cli.h"
+#include "editor/app/cli_test_support.h"
 #include "editor/import/map_log_fixture.h"
 #include "editor/model/file_operations.h"
 #include "test_support/files.h"
@@ -18,26 +18,6 @@ using test_support::TempDir;
 using ::testing::Contains;
 using ::testing::HasSubstr;
 using testing::kBinHz;
-
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult run(std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runFseqCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
 
 // A Linear slice log of 743 points at 44100 Hz and 4096 points, with a floor
 // and a few louder points.
@@ -81,9 +61,9 @@ TEST(CliImport, MapLogBecomesASequenceThatFollowsTheVoice) {
   test_support::writeText(dir / "speech.txt", testing::mapLogText(10, 743, rows));
 
   const CliResult result =
-      run({"import-map", (dir / "speech.txt").string(), (dir / "speech.syx").string()});
+      runCli({"import-map", (dir / "speech.txt").string(), (dir / "speech.syx").string()});
   ASSERT_EQ(result.status, 0) << result.err;
-  const std::vector<std::string> out = lines(result.out);
+  const std::vector<std::string> out = linesOf(result.out);
   EXPECT_THAT(out, Contains("Sample Timing: 10.0  Skip: 0.0 lines per Read."));
   EXPECT_THAT(out, Contains("Done."));
   EXPECT_EQ(out.back(), "Wrote 25602 Bytes");
@@ -111,10 +91,10 @@ TEST(CliImport, SliceFillsTheChosenFrameOfTheBaseSequence) {
   saveSyxFile(dir / "base.syx", base, UploadMixer{});
 
   const CliResult result =
-      run({"import-slice", (dir / "ah.txt").string(), (dir / "out.syx").string(), "--base",
-           (dir / "base.syx").string(), "--frame", "600"});
+      runCli({"import-slice", (dir / "ah.txt").string(), (dir / "out.syx").string(), "--base",
+              (dir / "base.syx").string(), "--frame", "600"});
   ASSERT_EQ(result.status, 0) << result.err;
-  const std::vector<std::string> out = lines(result.out);
+  const std::vector<std::string> out = linesOf(result.out);
   EXPECT_EQ(out[1], "Importing Veltrix16 File Name: ah");
   EXPECT_EQ(out[5], "Pitch:134.58 hz");  // the point whose centre lies nearest 130 Hz
   const FseqDocument document = loaded(dir / "out.syx");
@@ -131,17 +111,17 @@ TEST(CliImport, SettingsOptionsReachTheSearch) {
   test_support::writeText(dir / "s.txt", sliceLog({{900, 50}, {1500, 60}}));
   const std::string in = (dir / "s.txt").string();
   const std::string out = (dir / "s.syx").string();
-  EXPECT_THAT(lines(run({"import-slice", in, out, "--pitch-max", "2000"}).out),
+  EXPECT_THAT(linesOf(runCli({"import-slice", in, out, "--pitch-max", "2000"}).out),
               Contains("Pitch:899.01 hz"));
 
   // Specific frequencies with a narrow range find what lies in each band.
-  const CliResult specific = run({"import-slice", in, out, "--specific",
-                                  "250,900,1000,1500,2500,3500,5000,7000", "--range", "30"});
+  const CliResult specific = runCli({"import-slice", in, out, "--specific",
+                                     "250,900,1000,1500,2500,3500,5000,7000", "--range", "30"});
   ASSERT_EQ(specific.status, 0) << specific.err;
   EXPECT_THAT(specific.out, HasSubstr("VFreq2: 899.01 hz"));
   EXPECT_THAT(specific.out, HasSubstr("VFreq4: 1501.94 hz"));
 
-  ASSERT_EQ(run({"import-slice", in, out, "--separate", "10"}).status, 0);
+  ASSERT_EQ(runCli({"import-slice", in, out, "--separate", "10"}).status, 0);
   const FseqDocument separated = loaded(dir / "s.syx");
   for (int k = 0; k < kFormantCount; ++k) {
     EXPECT_TRUE(separated.frame(1).voicedLevel(k) == 0 || separated.frame(1).unvoicedLevel(k) == 0);
@@ -154,7 +134,7 @@ TEST(CliImport, DenseAudacityExportIsImportedWithAdviceOnStandardError) {
   for (int i = 1; i <= 4096; ++i) text += std::to_string(i * 44100.0 / 8192) + "\t-60\n";
   test_support::writeText(dir / "a.txt", text);
   const std::string file = (dir / "a.txt").string();
-  const CliResult result = run({"import-audacity", file, (dir / "a.syx").string()});
+  const CliResult result = runCli({"import-audacity", file, (dir / "a.syx").string()});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.err, "fseq-cli: " + file +
                             ": Re-export the file from Audacity using a lower \"Size\" setting.\n");
@@ -180,19 +160,19 @@ TEST(CliImport, WrongUsageAndBadFiles) {
       {"import-map", slice, out, "--separate"},
   };
   for (const auto& args : usage) {
-    const CliResult result = run(args);
+    const CliResult result = runCli(args);
     EXPECT_EQ(result.status, 2) << ::testing::PrintToString(args);
     EXPECT_THAT(result.err, HasSubstr("Try 'fseq-cli --help'."));
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "o.syx"));
 
   const std::string zero = (dir / "zero.txt").string();
-  const CliResult badStep = run({"import-map", zero, out});
+  const CliResult badStep = runCli({"import-map", zero, out});
   EXPECT_EQ(badStep.status, 1);
   EXPECT_EQ(badStep.err, "fseq-cli: " + zero +
                              ": line 7: the time step 0.00 is not a positive number of "
                              "milliseconds\n");
-  const CliResult missing = run({"import-audacity", (dir / "none.txt").string(), out});
+  const CliResult missing = runCli({"import-audacity", (dir / "none.txt").string(), out});
   EXPECT_EQ(missing.status, 1);
   EXPECT_THAT(missing.err, HasSubstr("No such file or directory"));
   EXPECT_FALSE(std::filesystem::exists(dir / "o.syx"));

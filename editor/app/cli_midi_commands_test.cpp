@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "editor/app/fseq_cli.h"
+#include "editor/app/cli_test_support.h"
 #include "editor/midi/jack_midi_peer.h"
 #include "editor/midi/jack_test_server.h"
 #include "editor/model/file_operations.h"
@@ -16,19 +16,6 @@ namespace {
 
 using test_support::TempDir;
 using ::testing::HasSubstr;
-
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult run(std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runFseqCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(FseqCliMidi, WrongUsageOfPortsAndUpload) {
   const std::vector<std::vector<std::string>> wrong = {
@@ -43,17 +30,17 @@ TEST(FseqCliMidi, WrongUsageOfPortsAndUpload) {
       {"upload", "seq.syx", "--out", "0", "--fast"},
   };
   for (const auto& args : wrong) {
-    const CliResult result = run(args);
+    const CliResult result = runCli(args);
     EXPECT_EQ(result.status, 2) << ::testing::PrintToString(args);
     EXPECT_THAT(result.err, HasSubstr("Try 'fseq-cli --help'."));
   }
-  EXPECT_THAT(run({"--help"}).out, HasSubstr("upload FILE --out INDEX|NAME [--pause-ms MS]"));
+  EXPECT_THAT(runCli({"--help"}).out, HasSubstr("upload FILE --out INDEX|NAME [--pause-ms MS]"));
 }
 
 TEST(FseqCliMidi, AFileThatCannotBeReadStopsTheUploadBeforeAnyDevice) {
   TempDir dir;
   const std::string missing = (dir / "missing.syx").string();
-  const CliResult result = run({"upload", missing, "--out", "0"});
+  const CliResult result = runCli({"upload", missing, "--out", "0"});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "fseq-cli: " + missing + ": No such file or directory\n");
   EXPECT_TRUE(result.out.empty());
@@ -70,7 +57,7 @@ TEST(FseqCliMidi, AMidiSystemThatCannotBeUsedIsNamed) {
   };
   for (const auto& c : cases) {
     ::setenv("FSEQ_MIDI_API", c.api, 1);
-    const CliResult result = run({"ports"});
+    const CliResult result = runCli({"ports"});
     EXPECT_EQ(result.status, 1) << c.api;
     EXPECT_EQ(result.err, c.message);
   }
@@ -94,7 +81,7 @@ class FseqCliJackTest : public ::testing::Test {
 };
 
 TEST_F(FseqCliJackTest, PortsListsTheDevicesWithTheirIndexes) {
-  const CliResult result = run({"ports"});
+  const CliResult result = runCli({"ports"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_THAT(result.out, HasSubstr("Input devices:\n"));
   EXPECT_THAT(result.out, HasSubstr("Output devices:\n"));
@@ -114,7 +101,7 @@ TEST_F(FseqCliJackTest, UploadSendsTheFileToTheNamedPortAndPrintsTheLog) {
   const auto expected = test_support::readBytes(dir / "vowels.syx");
 
   const CliResult result =
-      run({"upload", (dir / "vowels.syx").string(), "--out", "fs1r:in", "--pause-ms", "10"});
+      runCli({"upload", (dir / "vowels.syx").string(), "--out", "fs1r:in", "--pause-ms", "10"});
   ASSERT_EQ(result.status, 0) << result.err;
   const auto events = peer->waitForBytes(expected.size(), 5000);
   std::vector<std::uint8_t> received;
@@ -135,12 +122,12 @@ TEST_F(FseqCliJackTest, UploadToADeviceThatIsNotThereSaysSo) {
   saveSyxFile(dir / "a.syx", FseqDocument{}, UploadMixer{});
   const std::string file = (dir / "a.syx").string();
 
-  const CliResult byName = run({"upload", file, "--out", "no such synth"});
+  const CliResult byName = runCli({"upload", file, "--out", "no such synth"});
   EXPECT_EQ(byName.status, 1);
   EXPECT_EQ(byName.err,
             "fseq-cli: no output device is called \"no such synth\" (fseq-cli ports lists them)\n");
 
-  const CliResult byIndex = run({"upload", file, "--out", "99"});
+  const CliResult byIndex = runCli({"upload", file, "--out", "99"});
   EXPECT_EQ(byIndex.status, 1);
   EXPECT_EQ(byIndex.err, "fseq-cli: TMidiOutput: Device index out of bounds! (99)\n");
   EXPECT_TRUE(peer->waitForBytes(1, 100).empty());

@@ -1,10 +1,9 @@
-#include "editor/app/fseq_cli.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "editor/app/cli_test_support.h"
 #include "editor/model/file_operations.h"
 #include "editor/model/frame_text.h"
 #include "test_support/files.h"
@@ -17,26 +16,6 @@ using test_support::readBytes;
 using test_support::TempDir;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult run(std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runFseqCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
 
 FseqDocument movingFormants() {
   FseqDocument document;
@@ -57,7 +36,7 @@ FseqDocument movingFormants() {
 }
 
 TEST(FseqCli, HelpAndWrongUsage) {
-  const CliResult help = run({"--help"});
+  const CliResult help = runCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_THAT(help.out, StartsWith("Usage: fseq-cli COMMAND"));
   EXPECT_THAT(help.out, HasSubstr("convert IN OUT"));
@@ -65,7 +44,7 @@ TEST(FseqCli, HelpAndWrongUsage) {
   const std::vector<std::vector<std::string>> wrong = {
       {}, {"play"}, {"dump"}, {"dump", "a", "b"}, {"convert", "a"}};
   for (const auto& args : wrong) {
-    const CliResult result = run(args);
+    const CliResult result = runCli(args);
     EXPECT_EQ(result.status, 2) << ::testing::PrintToString(args);
     EXPECT_THAT(result.err, HasSubstr("Try 'fseq-cli --help'."));
     EXPECT_TRUE(result.out.empty());
@@ -75,9 +54,9 @@ TEST(FseqCli, HelpAndWrongUsage) {
 TEST(FseqCli, DumpPrintsTheLoadReportWithTheChecksumLineLast) {
   TempDir dir;
   saveSyxFile(dir / "new.syx", FseqDocument{}, UploadMixer{});
-  const CliResult result = run({"dump", (dir / "new.syx").string()});
+  const CliResult result = runCli({"dump", (dir / "new.syx").string()});
   ASSERT_EQ(result.status, 0) << result.err;
-  const std::vector<std::string> out = lines(result.out);
+  const std::vector<std::string> out = linesOf(result.out);
   ASSERT_EQ(out.size(), 6u + 2 * 512 + 1);
   EXPECT_THAT(out[0], StartsWith("fseq Header: F0 43 00 5E 10 64 60 00 00 66 73 65 71 "));
   EXPECT_EQ(out[1], "fseq Name: fseq Nam");
@@ -95,10 +74,10 @@ TEST(FseqCli, DumpPrintsTheLoadReportWithTheChecksumLineLast) {
 TEST(FseqCli, ConvertingADumpToADumpKeepsEveryByte) {
   TempDir dir;
   saveSyxFile(dir / "a.syx", movingFormants(), UploadMixer{});
-  const CliResult result = run({"convert", (dir / "a.syx").string(), (dir / "b.syx").string()});
+  const CliResult result = runCli({"convert", (dir / "a.syx").string(), (dir / "b.syx").string()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(readBytes(dir / "b.syx"), readBytes(dir / "a.syx"));
-  const std::vector<std::string> out = lines(result.out);
+  const std::vector<std::string> out = linesOf(result.out);
   EXPECT_EQ(out[1], "fseq Name: Moving");
   EXPECT_EQ(out[out.size() - 2], "Text file b.syx saved.");
   EXPECT_EQ(out.back(), "Wrote 12802 Bytes");
@@ -108,16 +87,16 @@ TEST(FseqCli, DumpToTextAndBackKeepsLevelsAndFrequenciesWithinAStep) {
   TempDir dir;
   const FseqDocument original = movingFormants();
   saveSyxFile(dir / "a.syx", original, UploadMixer{});
-  ASSERT_EQ(run({"convert", (dir / "a.syx").string(), (dir / "a.txt").string()}).status, 0);
+  ASSERT_EQ(runCli({"convert", (dir / "a.syx").string(), (dir / "a.txt").string()}).status, 0);
   // A dump is recognised by its first byte whatever its name.
   std::filesystem::copy_file(dir / "a.syx", dir / "a.dump");
-  const CliResult toText = run({"convert", (dir / "a.dump").string(), (dir / "c.txt").string()});
+  const CliResult toText = runCli({"convert", (dir / "a.dump").string(), (dir / "c.txt").string()});
   ASSERT_EQ(toText.status, 0) << toText.err;
   EXPECT_EQ(test_support::readText(dir / "c.txt"), test_support::readText(dir / "a.txt"));
 
-  const CliResult back = run({"convert", (dir / "a.txt").string(), (dir / "b.syx").string()});
+  const CliResult back = runCli({"convert", (dir / "a.txt").string(), (dir / "b.syx").string()});
   ASSERT_EQ(back.status, 0) << back.err;
-  EXPECT_THAT(lines(back.out), ::testing::Contains("256 Frames Loaded"));
+  EXPECT_THAT(linesOf(back.out), ::testing::Contains("256 Frames Loaded"));
 
   FseqDocument loaded;
   UploadMixer mixer;
@@ -142,19 +121,19 @@ TEST(FseqCli, FileErrorsNameTheFileAndWriteNothing) {
   test_support::writeText(dir / "bad.txt",
                           std::string(kFrameTextHeader) + "\r\n100  200\r\n300  4x0\r\n");
   const std::string bad = (dir / "bad.txt").string();
-  const CliResult badText = run({"convert", bad, (dir / "out.syx").string()});
+  const CliResult badText = runCli({"convert", bad, (dir / "out.syx").string()});
   EXPECT_EQ(badText.status, 1);
   EXPECT_EQ(badText.err, "fseq-cli: " + bad + ": line 3: \"4x0\" is not a number\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.syx"));
 
   const std::string missing = (dir / "missing.syx").string();
-  const CliResult noFile = run({"dump", missing});
+  const CliResult noFile = runCli({"dump", missing});
   EXPECT_EQ(noFile.status, 1);
   EXPECT_EQ(noFile.err, "fseq-cli: " + missing + ": No such file or directory\n");
 
   saveSyxFile(dir / "a.syx", FseqDocument{}, UploadMixer{});
   const std::string unwritable = (dir / "no" / "such" / "folder.txt").string();
-  const CliResult noFolder = run({"convert", (dir / "a.syx").string(), unwritable});
+  const CliResult noFolder = runCli({"convert", (dir / "a.syx").string(), unwritable});
   EXPECT_EQ(noFolder.status, 1);
   EXPECT_EQ(noFolder.err, "fseq-cli: " + unwritable + ": No such file or directory\n");
 }

@@ -62,9 +62,8 @@ class ColumnPipeline {
   const std::vector<ChannelColumn>& process(const ColumnInput& input);
 
   int columnsProcessed() const { return column_; }
+  // The live engine re-measures the averaging weight while it runs.
   SpectrumAverager& averager() { return averager_; }
-  const RowLevels& rowLevels() const { return rows_; }
-  std::span<const double> averagedSpectrum(int channel) const { return average_[channel]; }
   // N * avg[k]^2 / rate, the power density of bin k the levels are made of.
   double powerDensity(int channel, int bin) const;
 

@@ -146,6 +146,21 @@ TEST(ColumnPipelineTest, StereoChannelsRunSeparatelyAndShareTheColumnCount) {
   EXPECT_EQ(pipeline->powerDensity(1, 64), 0.0);
 }
 
+TEST(ColumnPipelineTest, AReMeasuredWeightActsOnTheNextColumn) {
+  ColumnSettings settings = binRows(48000);
+  settings.averagingTimeMs = 1000;  // 100 columns of arithmetic mean
+  auto pipeline = ColumnPipeline::create(settings);
+  ASSERT_TRUE(pipeline);
+  const auto loud = pcm16Block(1, tone(8000, 32));
+  const auto quiet = pcm16Block(1, [](int, int) { return 0.0; });
+  pipeline->process({loud.data(), SampleFormat::Pcm16, 0.0});
+  const double loudPower = pipeline->powerDensity(0, 32);
+  pipeline->averager().setWeight(1.0);  // the live engine measured that it lags
+  pipeline->process({quiet.data(), SampleFormat::Pcm16, 0.0});
+  EXPECT_GT(loudPower, 0.0);
+  EXPECT_EQ(pipeline->powerDensity(0, 32), 0.0);  // replaced, not averaged
+}
+
 TEST(ColumnPipelineTest, AnUnusableWindowEndsTheRun) {
   ColumnSettings settings = binRows(48000);
   settings.fftSize = 1000;

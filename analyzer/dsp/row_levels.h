@@ -37,7 +37,6 @@ class RowLevels {
   RowLevels(const RowLayout& layout, int fftSize, int sampleRateHz);
 
   int rowCount() const { return rowCount_; }
-  const BandTable& bandTable() const { return bands_; }
 
   // average holds fftSize / 2 averaged magnitudes; rows receives rowCount() codes.
   void levels(std::span<const double> average, std::span<std::int16_t> rows);

@@ -489,6 +489,7 @@ void TForm1::ClearAllButtonClick() {
   context_.mixer.reset();
   emit context_.mixerReset();
   showFrame(1);
+  refreshViews();
 }
 
 void TForm1::ImportAudacityButtonClick(fseq::SpectrumSource source) {

@@ -242,6 +242,9 @@ TEST_F(MainWindowTest, ClearAllSetsItsOwnDefaults) {
   context.mixer.voicedPercent[2] = 10;
   form1()->addReport({{"line", {}}});
   QSignalSpy mixerReset(&context, &EditorContext::mixerReset);
+  spin("SpinEdit1")->setValue(100);
+  const QImage curveShown = form8()->plotImage();
+  spin("SpinEdit1")->setValue(1);
 
   click("ClearAllButton");
 
@@ -259,6 +262,7 @@ TEST_F(MainWindowTest, ClearAllSetsItsOwnDefaults) {
   EXPECT_EQ(document.frames, FseqDocument{}.frames);
   EXPECT_EQ(context.mixer, UploadMixer{});
   EXPECT_EQ(mixerReset.count(), 1);
+  EXPECT_NE(form8()->plotImage(), curveShown);  // the plots show the cleared frames
   // Left as they were:
   EXPECT_EQ(document.importedFrame, 9);
   EXPECT_EQ(document.undoFrames[5].voicedLevel(0), 33);

@@ -77,6 +77,11 @@ void TForm5_Plots::repaintPlot() {
                              showSpectrum ? &context_.spectrum : nullptr}));
 }
 
+void TForm5_Plots::showEvent(QShowEvent* event) {
+  repaintPlot();
+  QWidget::showEvent(event);
+}
+
 void TForm5_Plots::setFileName(const QString& name) {
   fileNameLabel_->setText(name);
 }

@@ -25,6 +25,10 @@ class TForm5_Plots : public QWidget {
 
   const QImage& plotImage() const;
 
+ protected:
+  // Every showing of the window draws the document as it is now.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void plotPressed(QPoint position);
   void stepFrame(int step);

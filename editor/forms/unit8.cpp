@@ -293,6 +293,11 @@ void TForm8::repaintPlot() {
                      QString::number(fseq::highestFrequencyOfFirstFrame(context_.document)));
 }
 
+void TForm8::showEvent(QShowEvent* event) {
+  repaintPlot();
+  QWidget::showEvent(event);
+}
+
 void TForm8::setFileName(const QString& name) {
   fileNameLabel_->setText(name);
 }

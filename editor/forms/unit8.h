@@ -44,6 +44,10 @@ class TForm8 : public QWidget {
   int frameB() const { return frameB_; }
   SelectionState selectionState() const { return selectionState_; }
 
+ protected:
+  // Every showing of the window draws the document as it is now.
+  void showEvent(QShowEvent* event) override;
+
  private:
   // The check boxes of one column ("Freq" or "Level") of a formant group.
   using CheckColumn = std::array<QCheckBox*, fseq::kFormantCount>;

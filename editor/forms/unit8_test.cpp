@@ -190,5 +190,13 @@ TEST_F(FramesPlotWindowTest, MixerChangesTheLevelCurvesButNotTheFrames) {
   EXPECT_EQ(document.frame(300).voicedLevel(0), 100);
 }
 
+TEST_F(FramesPlotWindowTest, ShowingTheWindowDrawsTheFramesAsTheyAreNow) {
+  form8()->hide();
+  for (FseqFrame& frame : document.frames) frame.voicedLevel(0) = 100;
+  EXPECT_NE(form8()->plotImage().pixelColor(frameX(300), 247), plot_colors::kYellow);
+  form8()->show();
+  EXPECT_EQ(form8()->plotImage().pixelColor(frameX(300), 247), plot_colors::kYellow);
+}
+
 }  // namespace
 }  // namespace fseq

@@ -56,8 +56,8 @@ Band spectrumBand(const AxesContext& c, double scale) {
   return band;
 }
 
-QRgb colorOf(const ColorPoint& p, bool swap) {
-  return swap ? qRgb(p.blue, p.green, p.red) : qRgb(p.red, p.green, p.blue);
+QColor colorOf(const ColorPoint& p) {
+  return QColor(p.red, p.green, p.blue);
 }
 
 }  // namespace
@@ -144,10 +144,10 @@ std::vector<AxisLabel> frequencyLabels(const AxesContext& c, double scale) {
 }
 
 void drawAxes(QImage& target, const AxesContext& c, const ColorScale& colors, double scale,
-              LabelFont font, bool swapRedBlue) {
-  const QColor background(colorOf(colors.points[ColorScale::kBackground], swapRedBlue));
-  const QColor text(colorOf(colors.points[ColorScale::kText], swapRedBlue));
-  const QColor marker(colorOf(colors.points[ColorScale::kFreqMark], swapRedBlue));
+              LabelFont font) {
+  const QColor background = colorOf(colors.points[ColorScale::kBackground]);
+  const QColor text = colorOf(colors.points[ColorScale::kText]);
+  const QColor marker = colorOf(colors.points[ColorScale::kFreqMark]);
   const int left = scaled(c.layout.imageLeft, scale);
   const int ch = scaled(c.ch, scale);
   const int width = target.width();

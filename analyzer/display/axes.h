@@ -50,9 +50,9 @@ std::vector<AxisLabel> frequencyLabels(const AxesContext& context, double scale)
 
 // Draws the margin, the time band, the labels, the "Signal" label of the
 // Scroll 2 strip and the frequency markers into `target` at `scale` (target
-// pixels per window pixel) in `font`. With swapRedBlue the colours are drawn
-// with red and blue exchanged, for a target that holds BGR bytes.
+// pixels per window pixel) in `font`. The target holds colours, so the file
+// writers put the bytes in each format's order.
 void drawAxes(QImage& target, const AxesContext& context, const ColorScale& colors, double scale,
-              LabelFont font, bool swapRedBlue);
+              LabelFont font);
 
 }  // namespace tolk

@@ -76,7 +76,7 @@ TEST(Axes, DrawingFillsTheMarginAndWritesTextInTheTextColour) {
   AxesContext c = context(10, 700);
   QImage image(760, 500, QImage::Format_RGB32);
   image.fill(Qt::blue);
-  drawAxes(image, c, cbColorScale(), 1, LabelFont::Arial, false);
+  drawAxes(image, c, cbColorScale(), 1, LabelFont::Arial);
   EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 0));        // background of the margin
   EXPECT_EQ(image.pixel(400, 100), qRgb(0, 0, 255));  // the image itself is untouched
   int textPixels = 0;

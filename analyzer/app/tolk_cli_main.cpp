@@ -1,0 +1,31 @@
+#include <QGuiApplication>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "analyzer/app/tolk_cli.h"
+
+namespace {
+
+// The scratch folder "veltrix" below the temporary folder, where 8-bit and
+// float files are converted.
+std::filesystem::path scratchFolder() {
+  std::error_code error;
+  std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+  if (error) folder = "/tmp";
+  folder /= "veltrix";
+  std::filesystem::create_directories(folder, error);
+  return folder;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Labels need fonts, which need a GUI application; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return tolk::runTolkCli(args, scratchFolder(), std::cout, std::cerr);
+}

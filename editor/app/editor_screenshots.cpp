@@ -36,6 +36,11 @@ int writeEditorScreenshots(const std::filesystem::path& folder, std::ostream& er
     return 1;
   }
   QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    err << "fseq-editor: cannot create a temporary folder: " << scratch.errorString().toStdString()
+        << "\n";
+    return 1;
+  }
   ScriptedUiServices ui;
   FseqEditor editor(ui);
   try {

@@ -27,7 +27,6 @@ constexpr int kNextFreqColumn = 10;
 constexpr int kNextLevelColumn = 11;
 constexpr int kFirstVoicedRow = 3;
 constexpr int kFirstUnvoicedRow = 12;
-constexpr int kNeighbourLevelOffset = 9;  // L1 is value 9 of a neighbour column
 
 QScrollBar* makeBar(const QString& name, int maximum, int width) {
   auto* bar = new QScrollBar(Qt::Horizontal);
@@ -133,19 +132,19 @@ TForm2_Edit::TForm2_Edit(fseq::EditorContext& context, QWidget* parent)
 
   // The side columns: value i of a neighbour frame sits in the row and column
   // of the control that shows value i of the current frame.
+  // After the pitch come four groups of eight: F, L, UF and UL.
   for (int i = 0; i < 33; ++i) {
-    int row = 1;
-    bool level = false;
-    if (i >= 1 && i < 9) row = kFirstVoicedRow + i - 1;
-    if (i >= 9 && i < 17) row = kFirstVoicedRow + i - 9, level = true;
-    if (i >= 17 && i < 25) row = kFirstUnvoicedRow + i - 17;
-    if (i >= 25) row = kFirstUnvoicedRow + i - 25, level = true;
+    const int group = i == 0 ? -1 : (i - 1) / fseq::kFormantCount;
+    const int formant = i == 0 ? 0 : (i - 1) % fseq::kFormantCount;
+    const bool level = group == 1 || group == 3;
+    const int row = group < 0   ? 1
+                    : group < 2 ? kFirstVoicedRow + formant
+                                : kFirstUnvoicedRow + formant;
     previous_[i] = valueLabel(QString("PreviousValue%1").arg(i), level ? 30 : 56);
     next_[i] = valueLabel(QString("NextValue%1").arg(i), level ? 30 : 56);
     grid->addWidget(previous_[i], row, level ? kPrevLevelColumn : kPrevFreqColumn);
     grid->addWidget(next_[i], row, level ? kNextLevelColumn : kNextFreqColumn);
   }
-  grid->setColumnMinimumWidth(kPrevLevelColumn + 1, 0);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);

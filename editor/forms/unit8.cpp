@@ -18,6 +18,7 @@
 #include "editor/forms/unit5.h"
 #include "editor/forms/window_helpers.h"
 #include "editor/plots/level_scaling.h"
+#include "editor/plots/section_undo.h"
 #include "editor/plots/smoothing.h"
 #include "editor/plots/time_edits.h"
 

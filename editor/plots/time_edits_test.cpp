@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "editor/plots/section_undo.h"
+
 namespace fseq {
 namespace {
 

@@ -107,8 +107,10 @@ TEST_F(FseqCliJackTest, UploadSendsTheFileToTheNamedPortAndPrintsTheLog) {
   std::vector<std::uint8_t> received;
   for (const auto& event : events)
     received.insert(received.end(), event.bytes.begin(), event.bytes.end());
-  EXPECT_EQ(received, expected);
-  EXPECT_EQ(events.size(), 13u);
+  std::string sizes;
+  for (const auto& event : events) sizes += std::to_string(event.bytes.size()) + " ";
+  EXPECT_EQ(received, expected) << "piece sizes: " << sizes;
+  EXPECT_EQ(events.size(), 13u) << "piece sizes: " << sizes;
 
   const std::string name = peer->inputPortName();
   EXPECT_THAT(result.out, ::testing::StartsWith(" \nNew CheckSum= "));

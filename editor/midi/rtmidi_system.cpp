@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "editor/midi/midi_error.h"
 
@@ -33,11 +35,32 @@ void openByName(Port& port, const std::string& name, const std::string& ownPortN
   port.openPort(static_cast<unsigned>(found - names.begin()), ownPortName);
 }
 
+void quiet(const char*) {}
+
+// JACK makes a new connection part of its graph at the start of a later
+// cycle; a message sent before that is lost. Waits until the server lists the
+// connection and two cycles have passed.
+void awaitJackConnection(const std::string& target) {
+  jack_status_t status{};
+  jack_client_t* client = jack_client_open("fseq_connect", JackNoStartServer, &status);
+  if (client == nullptr) return;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  const jack_port_t* port = jack_port_by_name(client, target.c_str());
+  while (port != nullptr && jack_port_connected(port) == 0 &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  const double periodMs = 1000.0 * jack_get_buffer_size(client) / jack_get_sample_rate(client);
+  std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long>(2000 * periodMs)));
+  jack_client_close(client);
+}
+
 class RtMidiOutPort final : public MidiOutPort {
  public:
   RtMidiOutPort(RtMidi::Api api, const std::string& clientName, const std::string& name)
       : port_(api, clientName) {
     openByName(port_, name, "out");
+    if (api == RtMidi::UNIX_JACK) awaitJackConnection(name);
   }
 
   void send(std::span<const std::uint8_t> bytes) override {
@@ -78,8 +101,6 @@ class RtMidiInPort final : public MidiInPort {
   MidiReceiver receiver_;
   RtMidiIn port_;
 };
-
-void quiet(const char*) {}
 
 bool alsaSequencerPresent() {
   return ::access("/dev/snd/seq", R_OK | W_OK) == 0;

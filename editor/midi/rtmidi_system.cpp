@@ -38,7 +38,7 @@ void openByName(Port& port, const std::string& name, const std::string& ownPortN
 void quiet(const char*) {}
 
 // JACK makes a new connection part of its graph at the start of a later
-// cycle; a message sent before that is lost. Waits until the server lists the
+// cycle; a message sent through it before that is lost. Waits until the server lists the
 // connection and two cycles have passed.
 void awaitJackConnection(const std::string& target) {
   jack_status_t status{};
@@ -84,6 +84,7 @@ class RtMidiInPort final : public MidiInPort {
     port_.ignoreTypes(false, false, false);
     port_.setCallback(&RtMidiInPort::received, this);
     openByName(port_, name, "in");
+    if (api == RtMidi::UNIX_JACK) awaitJackConnection(name);
   }
 
   // Closing stops RtMidi's input thread, so no call arrives after this.

@@ -18,6 +18,8 @@ namespace tolk {
 namespace {
 
 constexpr const char* kLogNotAvailable = "Log Not Available With Expanded Frequency Scale";
+// The log scales need two rows to span the band.
+constexpr int kRowsWithoutImage = 2;
 
 void check(const std::optional<WaveError>& error, const std::filesystem::path& file) {
   if (error) throw FileFailure(file, error->message);
@@ -119,9 +121,10 @@ void runAnalyzeCommand(const AnalyzeOptions& options, const std::filesystem::pat
   if (mapLog) sinks.push_back(mapLog.get());
   if (image) sinks.push_back(image.get());
   if (!sinks.empty()) {
-    const auto traces =
-        runAnalyzeFile(a.sound, a.grid, a.columnSettings(a.grid.rowCount, a.averagingTimeMs),
-                       a.gainAttenuationDb, a.levelMin, sinks);
+    // Without an image the rows are not looked at: the smallest layout will do.
+    const int rows = image ? a.grid.rowCount : kRowsWithoutImage;
+    const auto traces = runAnalyzeFile(a.sound, a.grid, a.columnSettings(rows, a.averagingTimeMs),
+                                       a.gainAttenuationDb, a.levelMin, sinks);
     if (!traces) throw FileFailure(request.file, analysis_messages::kNotEnoughMemory);
   }
   if (mapLog) {

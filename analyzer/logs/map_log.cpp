@@ -1,7 +1,6 @@
 #include "analyzer/logs/map_log.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 #include "analyzer/dsp/rounding.h"
@@ -72,8 +71,7 @@ void MapLogWriter::column(int column, std::span<const ChannelColumn>,
   const int lastBin = header_.fftSize / 2 - 1;
   for (int k = points_.first; k < points_.end; ++k) {
     const double power = pipeline.powerDensity(channel_, std::min(k, lastBin));
-    const int level = power > 0 ? roundToInt(10 * std::log10(power)) : 0;
-    appendInt(line_, level - offset);
+    appendInt(line_, decibels_.level(power) - offset);
     line_ += ", ";
   }
   line_ += "\r\n";

@@ -7,6 +7,7 @@
 #include "analyzer/dsp/analyze_file.h"
 #include "analyzer/logs/log_points.h"
 #include "analyzer/logs/text_file_writer.h"
+#include "analyzer/logs/whole_decibels.h"
 
 namespace tolk {
 
@@ -42,6 +43,7 @@ class MapLogWriter : public ColumnSink {
   MapLogHeader header_;
   LogPoints points_;
   int channel_;
+  WholeDecibels decibels_;
   std::string line_;
 };
 

@@ -1,7 +1,5 @@
 #include "editor/forms/unit7.h"
 
-#include <QButtonGroup>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -13,7 +13,6 @@
 #include "editor/midi/midi_device_provider.h"
 #include "editor/midi/pumping_clock.h"
 
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;

@@ -109,6 +109,7 @@ void runAnalyzeCommand(const AnalyzeOptions& options, const std::filesystem::pat
   auto prepared = prepareFileAnalysis(request, geometry.imageLayout());
   if (!prepared.ok()) throw FileFailure(request.file, prepared.error().message);
   const FileAnalysis& a = prepared.value();
+  if (a.rate.ultrasound()) out << analysis_messages::kUltrasoundWarning << '\n';
   printAnalysis(a, out);
 
   std::unique_ptr<MapLogWriter> mapLog = openMapLog(options, a);

@@ -119,6 +119,18 @@ TEST_F(TolkCliTest, RefusalsNameTheFileAndTheMessage) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "m.txt"));
 }
 
+TEST_F(TolkCliTest, UltrasoundFilesAreAnalysedWithAWarningAndRealFrequencies) {
+  tone("bat.wav", 1, 192000, 192000);
+  const CliRun r = run({"analyze", path("bat.wav"), "--image", path("bat.bmp"), "--high", "96000"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("     Sampling rate is greater than 96000 Hz.\n"
+                        "File will be analyzed as UltraSound recording.\n",
+                        0),
+            0u);
+  EXPECT_NE(r.out.find("48000 Hz x 4"), std::string::npos);
+  EXPECT_NE(r.out.find("band 0 to 96000 Hz"), std::string::npos);
+}
+
 TEST_F(TolkCliTest, WrongUsageExitsWithTwo) {
   tone("tone.wav", 1, 44100, 44100);
   for (const std::vector<std::string>& args :

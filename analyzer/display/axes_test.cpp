@@ -86,5 +86,23 @@ TEST(Axes, DrawingFillsTheMarginAndWritesTextInTheTextColour) {
   EXPECT_GT(textPixels, 20);
 }
 
+TEST(Axes, FrequencyMarkersAreLinesInTheFreqMarkColourAtTheirRows) {
+  AxesContext c = context(10, 700);
+  c.displayMode = DisplayMode::Scroll1;
+  c.highBandLimit = 4740;  // 474 rows of 10 Hz
+  c.marker1Hz = 1000;
+  c.marker2Hz = 9000;  // above the band: not drawn
+  QImage image(760, 500, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  drawAxes(image, c, cbColorScale(), 1, LabelFont::Arial);
+  const QRgb red = qRgb(220, 0, 0);
+  EXPECT_EQ(image.pixel(300, 474 - 100), red);
+  EXPECT_EQ(image.pixel(700, 474 - 100), red);
+  EXPECT_NE(image.pixel(300, 474 - 101), red);
+  int redRows = 0;
+  for (int y = 0; y < 474; ++y) redRows += image.pixel(300, y) == red;
+  EXPECT_EQ(redRows, 1);
+}
+
 }  // namespace
 }  // namespace tolk

@@ -2,7 +2,7 @@
 
 namespace tolk {
 
-DisplayPalette::DisplayPalette(const ColorScale& scale) : scale_(scale) {
+DisplayPalette::DisplayPalette(const ColorScale& scale) {
   const auto rgb = [](const ColorPoint& p) { return qRgb(p.red, p.green, p.blue); };
   for (int i = 0; i <= 4; ++i) entries_[i] = rgb(scale.points[17 - i]);
   for (int index = 5; index < kSize; ++index) {

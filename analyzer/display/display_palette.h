@@ -21,10 +21,8 @@ class DisplayPalette {
   explicit DisplayPalette(const ColorScale& scale);
 
   QRgb color(int index) const { return entries_[index]; }
-  const ColorScale& scale() const { return scale_; }
 
  private:
-  ColorScale scale_;
   std::array<QRgb, kSize> entries_{};
 };
 

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <jack/jack.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,8 +14,6 @@
 #include <stdexcept>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace fseq {
 
@@ -45,7 +43,9 @@ std::string uniqueName() {
 void removeStaleFiles(const std::string& name) {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", error)) {
-    if (entry.path().filename().string().starts_with("jack_" + name + "_"))
+    const std::string file = entry.path().filename().string();
+    if (file.starts_with("jack_" + name + "_") ||
+        (file.starts_with("jack_sem.") && file.find("_" + name + "_") != std::string::npos))
       std::filesystem::remove(entry.path(), error);
   }
 }
@@ -88,13 +88,21 @@ JackTestServer::JackTestServer() : name_(uniqueName()) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) throw std::runtime_error("cannot start jackd");
+  const pid_t parent = ::getpid();
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    // The server goes with the test process, also when a crash or a signal
+    // ends it before the destructor runs.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent) ::_exit(1);
+    const int devNull = ::open("/dev/null", O_WRONLY);
+    ::dup2(devNull, STDOUT_FILENO);
+    ::dup2(devNull, STDERR_FILENO);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  const bool spawned = pid_ > 0;
+  if (!spawned) throw std::runtime_error("cannot start jackd");
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (!serverAnswers()) {

@@ -86,7 +86,10 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& file, std::
 void writeFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
   const std::filesystem::path folder =
       file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-  std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string hiddenName = ".";
+  hiddenName += file.filename().string();
+  hiddenName += ".XXXXXX";
+  std::string temporary = (folder / hiddenName).string();
   Descriptor fd(::mkstemp(temporary.data()));
   if (fd.get() < 0) throwSystemError(file, errno);
 

@@ -37,6 +37,13 @@ void openByName(Port& port, const std::string& name, const std::string& ownPortN
 
 void quiet(const char*) {}
 
+// Sleeps for the given number of the JACK server's processing cycles.
+void sleepJackCycles(jack_client_t* client, int cycles) {
+  const double periodMs = 1000.0 * jack_get_buffer_size(client) / jack_get_sample_rate(client);
+  std::this_thread::sleep_for(
+      std::chrono::microseconds(static_cast<long>(1000 * cycles * periodMs)));
+}
+
 // JACK makes a new connection part of its graph at the start of a later
 // cycle; a message sent through it before that is lost. Waits until the server lists the
 // connection and two cycles have passed.
@@ -50,8 +57,18 @@ void awaitJackConnection(const std::string& target) {
          std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  const double periodMs = 1000.0 * jack_get_buffer_size(client) / jack_get_sample_rate(client);
-  std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long>(2000 * periodMs)));
+  sleepJackCycles(client, 2);
+  jack_client_close(client);
+}
+
+// RtMidi's JACK output hands queued messages to the server in its next
+// processing cycles; a port closed before then loses them. Gives the server a
+// few cycles to take what was sent last.
+void awaitJackDelivery() {
+  jack_status_t status{};
+  jack_client_t* client = jack_client_open("fseq_drain", JackNoStartServer, &status);
+  if (client == nullptr) return;
+  sleepJackCycles(client, 4);
   jack_client_close(client);
 }
 
@@ -63,6 +80,10 @@ class RtMidiOutPort final : public MidiOutPort {
     if (api == RtMidi::UNIX_JACK) awaitJackConnection(name);
   }
 
+  ~RtMidiOutPort() override {
+    if (sentAny_ && port_.getCurrentApi() == RtMidi::UNIX_JACK) awaitJackDelivery();
+  }
+
   void send(std::span<const std::uint8_t> bytes) override {
     const std::size_t largest =
         port_.getCurrentApi() == RtMidi::UNIX_JACK ? kLargestJackEvent : bytes.size();
@@ -70,10 +91,12 @@ class RtMidiOutPort final : public MidiOutPort {
       const std::size_t count = std::min(largest, bytes.size() - sent);
       port_.sendMessage(bytes.data() + sent, count);
     }
+    sentAny_ = true;
   }
 
  private:
   RtMidiOut port_;
+  bool sentAny_ = false;
 };
 
 class RtMidiInPort final : public MidiInPort {

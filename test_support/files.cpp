@@ -40,4 +40,14 @@ void writeText(const std::filesystem::path& file, const std::string& text) {
   writeAll(file, text.data(), text.size());
 }
 
+std::vector<std::string> crlfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
 }  // namespace test_support

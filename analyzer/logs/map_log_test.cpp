@@ -14,16 +14,6 @@
 namespace tolk {
 namespace {
 
-std::vector<std::string> crlfLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-  return lines;
-}
-
 std::vector<std::string> values(const std::string& line) {
   std::vector<std::string> fields;
   std::size_t start = 0;
@@ -58,7 +48,7 @@ class MapLogTest : public ::testing::Test {
     EXPECT_TRUE(runAnalyzeFile(a.sound, a.grid, a.columnSettings(a.grid.rowCount, 0), 0, 0, sinks)
                     .has_value());
     EXPECT_FALSE(writer.value().finish().has_value());
-    return crlfLines(test_support::readText(dir_ / "map.txt"));
+    return test_support::crlfLines(test_support::readText(dir_ / "map.txt"));
   }
   test_support::TempDir dir_;
 };

@@ -10,15 +10,6 @@
 namespace tolk {
 namespace {
 
-std::vector<std::string> crlfLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
-
 SliceLogContent content(FrequencyScale scale, const std::vector<std::int16_t>& levels) {
   SliceLogContent c;
   c.soundFilePath = "/music/ah.wav";
@@ -37,7 +28,7 @@ TEST(SliceLog, LinearRowsNumberEveryPointWithItsCentreAndLevel) {
   std::vector<std::int16_t> levels(270);
   for (int j = 0; j < 270; ++j) levels[j] = std::int16_t(-j);
   levels[4] = -182;  // point 12: round(270 * 129.2 / 8000) = 4
-  const auto lines = crlfLines(sliceLogText(content(FrequencyScale::Linear, levels)));
+  const auto lines = test_support::crlfLines(sliceLogText(content(FrequencyScale::Linear, levels)));
   ASSERT_EQ(lines.size(), 10u + 743u);
   EXPECT_EQ(lines[0], "Veltrix 15 Data");
   EXPECT_EQ(lines[3], "10.77 Hz Frequency Resolution");
@@ -52,7 +43,7 @@ TEST(SliceLog, LinearRowsNumberEveryPointWithItsCentreAndLevel) {
 
 TEST(SliceLog, LogRowsSkipRepeatedFrequenciesAndThirdOctaveRowsNameTheBands) {
   std::vector<std::int16_t> levels(270, 200);
-  const auto log = crlfLines(sliceLogText(content(FrequencyScale::Log, levels)));
+  const auto log = test_support::crlfLines(sliceLogText(content(FrequencyScale::Log, levels)));
   EXPECT_EQ(log[3], "Log Frequency Scale");
   EXPECT_EQ(log[8], "Hz        dB");
   EXPECT_EQ(log[10], "100       50.0");
@@ -60,7 +51,8 @@ TEST(SliceLog, LogRowsSkipRepeatedFrequenciesAndThirdOctaveRowsNameTheBands) {
   for (std::size_t i = 11; i < log.size(); ++i)
     EXPECT_NE(log[i].substr(0, 10), log[i - 1].substr(0, 10));
 
-  const auto third = crlfLines(sliceLogText(content(FrequencyScale::ThirdOctave, levels)));
+  const auto third =
+      test_support::crlfLines(sliceLogText(content(FrequencyScale::ThirdOctave, levels)));
   EXPECT_EQ(third[3], "1/3 Octave Frequency Scale");
   // 3 log2(100) = 19.93: the first band starts at 2^(20/3) = 101.6 Hz.
   EXPECT_EQ(third[10], "102       50.0");

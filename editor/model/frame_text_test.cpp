@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/model/errors.h"
+#include "test_support/files.h"
 
 namespace fseq {
 namespace {
@@ -29,16 +30,6 @@ std::string textWithFrames(int frames) {
   return text;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
-  return lines;
-}
-
 std::vector<std::string> textsOf(const Report& report) {
   std::vector<std::string> texts;
   for (const ReportLine& line : report) texts.push_back(line.text);
@@ -48,7 +39,7 @@ std::vector<std::string> textsOf(const Report& report) {
 TEST(FrameText, ZeroDocumentIsWrittenAsLowestFrequenciesAndZeroLevels) {
   FseqDocument document;
   document.frameCount = 128;
-  const std::vector<std::string> lines = linesOf(frameText(document));
+  const std::vector<std::string> lines = test_support::crlfLines(frameText(document));
   ASSERT_EQ(lines.size(), 129u);
   EXPECT_EQ(lines[0], kFrameTextHeader);
   std::string zeroLine = "0.007";
@@ -68,7 +59,7 @@ TEST(FrameText, ValuesAreWrittenInColumnOrder) {
   frame.voicedLevel(7) = 99;
   frame.setUnvoiced(7, {5, 0});
   frame.unvoicedLevel(0) = 12;
-  const std::vector<std::string> lines = linesOf(frameText(document));
+  const std::vector<std::string> lines = test_support::crlfLines(frameText(document));
   std::istringstream values(lines[2]);
   std::vector<std::string> columns{std::istream_iterator<std::string>(values), {}};
   ASSERT_EQ(columns.size(), 33u);
@@ -188,7 +179,7 @@ TEST(FrameText, ABadValueNamesItsLineAndChangesNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<std::string> lines = linesOf(textWithFrames(700));
+    std::vector<std::string> lines = test_support::crlfLines(textWithFrames(700));
     std::istringstream values(lines[static_cast<std::size_t>(c.line - 1)]);
     std::vector<std::string> columns{std::istream_iterator<std::string>(values), {}};
     columns[static_cast<std::size_t>(c.column)] = c.bad;

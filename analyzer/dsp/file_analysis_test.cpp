@@ -13,20 +13,9 @@
 namespace tolk {
 namespace {
 
+using testing::smallLayout;
 using testing::testTone;
 using testing::writeTestWave;
-
-// An 800 x 600 window's image area, rounded figures.
-ImageLayout smallLayout() {
-  ImageLayout layout;
-  layout.imageLeft = 60;
-  layout.imageRight = 760;
-  layout.imageHeight = 520;
-  layout.timeAxisHeight = 20;
-  layout.stripHeight = 62;
-  layout.scopePoints = 270;
-  return layout;
-}
 
 class FileAnalysisTest : public ::testing::Test {
  protected:

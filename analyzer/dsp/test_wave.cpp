@@ -35,4 +35,15 @@ std::function<double(int, std::size_t)> testTone(double amplitude, double freque
   };
 }
 
+ImageLayout smallLayout() {
+  ImageLayout layout;
+  layout.imageLeft = 60;
+  layout.imageRight = 760;
+  layout.imageHeight = 520;
+  layout.timeAxisHeight = 20;
+  layout.stripHeight = 62;
+  layout.scopePoints = 270;
+  return layout;
+}
+
 }  // namespace tolk::testing

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "analyzer/dsp/image_layout.h"
+
 namespace tolk::testing {
 
 // Writes a 16-bit PCM wave file of `frames` frames whose channel c of frame
@@ -15,5 +17,8 @@ void writeTestWave(const std::filesystem::path& file, int channels, int sampleRa
 // A cosine of `amplitude` at `frequencyHz` on every channel.
 std::function<double(int, std::size_t)> testTone(double amplitude, double frequencyHz,
                                                  int sampleRateHz);
+
+// The image area of an 800 x 600 window, in round figures.
+ImageLayout smallLayout();
 
 }  // namespace tolk::testing

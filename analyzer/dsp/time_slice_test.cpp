@@ -11,18 +11,8 @@
 namespace tolk {
 namespace {
 
+using testing::smallLayout;
 using testing::writeTestWave;
-
-ImageLayout smallLayout() {
-  ImageLayout layout;
-  layout.imageLeft = 60;
-  layout.imageRight = 760;
-  layout.imageHeight = 520;
-  layout.timeAxisHeight = 20;
-  layout.stripHeight = 62;
-  layout.scopePoints = 270;
-  return layout;
-}
 
 class TimeSliceTest : public ::testing::Test {
  protected:

@@ -36,7 +36,7 @@ class MapLogTest : public ::testing::Test {
     request.highBandLimitHz = 8000;
     request.fftSize = 4096;
     request.displayWidthSeconds = 7;
-    ImageLayout layout{60, 760, 520, 20, 62, 270};
+    const ImageLayout layout = testing::smallLayout();
     auto prepared = prepareFileAnalysis(request, layout);
     EXPECT_TRUE(prepared.ok());
     const FileAnalysis& a = prepared.value();

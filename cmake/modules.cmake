@@ -14,11 +14,12 @@ function(module_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE project_warnings)
 endfunction()
 
-# module_tests(NAME SOURCES ... [DEPS ...] [GUI]): the tests that sit beside a
-# folder's code, registered with CTest one test case at a time. GUI tests get a
-# main that creates the Qt application and run on the offscreen platform.
+# module_tests(NAME SOURCES ... [DEPS ...] [GUI] [JACK_SERVER]): the tests that
+# sit beside a folder's code, registered with CTest one test case at a time. GUI
+# tests get a main that creates the Qt application and run on the offscreen
+# platform; JACK_SERVER tests get the JACK test server.
 function(module_tests name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;JACK_SERVER" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
     set(test_main test_support_gui_main)
@@ -27,8 +28,13 @@ function(module_tests name)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} test_support ${test_main}
                                         GTest::gmock project_warnings)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_JACK_SERVER)
+    # Tests that start a JACK server of their own run one at a time.
+    target_link_libraries(${name} PRIVATE test_support_jack)
+    list(APPEND properties RESOURCE_LOCK jack_server)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
 endfunction()
 
 # fuzz_target(NAME SOURCES ... DEPS ... CORPUS folder): a libFuzzer target for

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fseq::SpectrumPoints points;
     try {
       points = source == fseq::SpectrumSource::Audacity ? fseq::readAudacitySpectrum(text)
-                                                         : fseq::readSliceLogSpectrum(text);
+                                                        : fseq::readSliceLogSpectrum(text);
     } catch (const fseq::FormatError&) {
       continue;
     }

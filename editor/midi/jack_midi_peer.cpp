@@ -18,11 +18,9 @@ double steadyMs() {
 
 }  // namespace
 
-JackMidiPeer::JackMidiPeer(const std::string& clientName)
+JackMidiPeer::JackMidiPeer(test_support::JackTestServer& server, const std::string& clientName)
     : bytes_(kMaxBytes), eventEnds_(kMaxEvents), eventTimes_(kMaxEvents) {
-  jack_status_t status{};
-  client_ = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
-  if (client_ == nullptr) throw std::runtime_error("no JACK server answers");
+  client_ = server.openClient(clientName);
   in_ = jack_port_register(client_, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
   out_ = jack_port_register(client_, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
   outgoing_ = jack_ringbuffer_create(64 * 1024);

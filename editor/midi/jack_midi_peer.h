@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "test_support/jack_test_server.h"
+
 namespace fseq {
 
 // A JACK client for tests that stands at the far end of the editor's MIDI
@@ -22,8 +24,8 @@ class JackMidiPeer {
     std::vector<std::uint8_t> bytes;
   };
 
-  // Throws std::runtime_error when no JACK server answers.
-  explicit JackMidiPeer(const std::string& clientName);
+  // Throws std::runtime_error when the server does not take the client.
+  JackMidiPeer(test_support::JackTestServer& server, const std::string& clientName);
   ~JackMidiPeer();
   JackMidiPeer(const JackMidiPeer&) = delete;
   JackMidiPeer& operator=(const JackMidiPeer&) = delete;

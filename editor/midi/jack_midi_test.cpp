@@ -8,14 +8,15 @@
 
 #include "editor/midi/dump_upload.h"
 #include "editor/midi/jack_midi_peer.h"
-#include "editor/midi/jack_test_server.h"
 #include "editor/midi/midi_input.h"
 #include "editor/midi/rtmidi_system.h"
+#include "test_support/jack_test_server.h"
 
 namespace fseq {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using test_support::JackTestServer;
 
 double steadyMs() {
   return std::chrono::duration<double, std::milli>(
@@ -61,7 +62,7 @@ class JackMidiTest : public ::testing::Test {
   void SetUp() override {
     if (auto reason = JackTestServer::unavailableReason()) GTEST_SKIP() << *reason;
     server = std::make_unique<JackTestServer>();
-    peer = std::make_unique<JackMidiPeer>("fs1r");
+    peer = std::make_unique<JackMidiPeer>(*server, "fs1r");
     system = std::make_unique<RtMidiSystem>(RtMidi::UNIX_JACK, "fseq_test");
   }
 

@@ -10,7 +10,9 @@ namespace fseq {
 
 namespace {
 
-bool isSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isSeparator(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 [[noreturn]] void throwAt(const TextToken& token, std::string_view problem) {
   throw FormatError("line " + std::to_string(token.line) + ": \"" + std::string(token.text) +

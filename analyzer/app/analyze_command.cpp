@@ -29,15 +29,21 @@ std::string fullPath(const std::filesystem::path& file) {
   return std::filesystem::absolute(file).lexically_normal().string();
 }
 
+LogSource logSource(const AnalyzeOptions& options, const FileAnalysis& a) {
+  LogSource source;
+  source.soundFilePath = fullPath(options.request.file);
+  source.sampleRateHz = a.rate.sampleRateHz;
+  source.fftSize = a.resolution.fftSize;
+  source.lowBandLimitHz = a.lowBandLimit;
+  source.highBandLimitHz = a.highBandLimit;
+  return source;
+}
+
 std::unique_ptr<MapLogWriter> openMapLog(const AnalyzeOptions& options, const FileAnalysis& a) {
   if (!options.mapLog) return nullptr;
   if (a.rate.ultrasound()) throw FileFailure(*options.mapLog, kLogNotAvailable);
   MapLogHeader header;
-  header.soundFilePath = fullPath(options.request.file);
-  header.sampleRateHz = a.rate.sampleRateHz;
-  header.fftSize = a.resolution.fftSize;
-  header.lowBandLimitHz = a.lowBandLimit;
-  header.highBandLimitHz = a.highBandLimit;
+  header.source = logSource(options, a);
   header.sampleStartMs = int(a.sound.beginMs);
   header.msPerColumn = a.grid.msPerColumn;
   // A Dual view logs the left channel.
@@ -72,12 +78,8 @@ void writeSliceLogs(const AnalyzeOptions& options, const FileAnalysis& a, std::o
     if (!spectrum.ok()) throw FileFailure(slice.file, spectrum.error().message);
     const int channel = a.shownChannel();
     SliceLogContent content;
-    content.soundFilePath = fullPath(options.request.file);
-    content.sampleRateHz = a.rate.sampleRateHz;
-    content.fftSize = a.resolution.fftSize;
+    content.source = logSource(options, a);
     content.scale = a.freqScale;
-    content.lowBandLimitHz = a.lowBandLimit;
-    content.highBandLimitHz = a.highBandLimit;
     content.totalLevelDb = roundToInt(spectrum.value().totalLevelDb[channel]);
     content.eventTimeMs = int(spectrum.value().eventMs);
     content.scopeLevels = spectrum.value().pointLevels[channel];

@@ -24,16 +24,15 @@ void appendInt(std::string& line, int value) {
 }
 
 std::string headerText(const MapLogHeader& header, const LogPoints& points) {
-  std::string text = "Veltrix 15 Data\r\n";
-  text += header.soundFilePath + "\r\n";
-  text += std::to_string(header.sampleRateHz) + " Hz Sampling Rate\r\n";
-  text += std::to_string(header.fftSize) + " Point FFT\r\n";
+  const LogSource& source = header.source;
+  std::string text = logOpeningLines(source.soundFilePath, source.sampleRateHz);
+  text += std::to_string(source.fftSize) + " Point FFT\r\n";
   text += "FFT Points " + std::to_string(points.first) + " to " + std::to_string(points.end) +
           " Recorded\r\n";
   text += std::to_string(header.sampleStartMs) + " msec Sample Start\r\n";
   text += formatted("%-4.2f", header.msPerColumn) + " msec Time Step\r\n";
   text += "Comma Delimited Values\r\n";
-  text += header.splCalibrated ? "Calibrated" : "Relative";
+  text += source.splCalibrated ? "Calibrated" : "Relative";
   text += " Spectrum Level in Decibels/Hz vs. Time and Frequency\r\n\r\n";
   text += "Freq, ";
   for (int k = points.first; k < points.end; ++k) {
@@ -56,19 +55,18 @@ WaveResult<MapLogWriter> MapLogWriter::create(const std::filesystem::path& file,
 MapLogWriter::MapLogWriter(TextFileWriter file, const MapLogHeader& header, int channel)
     : file_(std::move(file)),
       header_(header),
-      points_(logPoints(header.sampleRateHz, header.fftSize, header.lowBandLimitHz,
-                        header.highBandLimitHz)),
+      points_(logPoints(header.source)),
       channel_(channel) {
   file_.write(headerText(header_, points_));
 }
 
 void MapLogWriter::column(int column, std::span<const ChannelColumn>,
                           const ColumnPipeline& pipeline) {
-  const int offset = header_.splCalibrated ? 0 : kUncalibratedOffsetDb;
+  const int offset = header_.source.splCalibrated ? 0 : kUncalibratedOffsetDb;
   line_.assign("Time ");
   appendInt(line_, roundToInt(header_.sampleStartMs + column * header_.msPerColumn));
   line_ += " msec, ";
-  const int lastBin = header_.fftSize / 2 - 1;
+  const int lastBin = header_.source.fftSize / 2 - 1;
   for (int k = points_.first; k < points_.end; ++k) {
     const double power = pipeline.powerDensity(channel_, std::min(k, lastBin));
     appendInt(line_, decibels_.level(power) - offset);

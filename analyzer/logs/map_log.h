@@ -5,7 +5,7 @@
 #include <string>
 
 #include "analyzer/dsp/analyze_file.h"
-#include "analyzer/logs/log_points.h"
+#include "analyzer/logs/log_source.h"
 #include "analyzer/logs/text_file_writer.h"
 #include "analyzer/logs/whole_decibels.h"
 
@@ -13,14 +13,9 @@ namespace tolk {
 
 // What the header of a map log says about the analysis.
 struct MapLogHeader {
-  std::string soundFilePath;
-  int sampleRateHz = 0;
-  int fftSize = 0;
-  int lowBandLimitHz = 0;
-  int highBandLimitHz = 0;
+  LogSource source;
   int sampleStartMs = 0;
   double msPerColumn = 10;
-  bool splCalibrated = false;
 };
 
 // The map log: a header, the line of point frequencies, then one line of

@@ -41,7 +41,7 @@ class MapLogTest : public ::testing::Test {
     EXPECT_TRUE(prepared.ok());
     const FileAnalysis& a = prepared.value();
     EXPECT_NEAR(a.grid.msPerColumn, 10, 1e-6);
-    MapLogHeader header{"/music/tone.wav", 44100, 4096, 0, 8000, 0, a.grid.msPerColumn, false};
+    MapLogHeader header{{"/music/tone.wav", 44100, 4096, 0, 8000, false}, 0, a.grid.msPerColumn};
     auto writer = MapLogWriter::create(dir_ / "map.txt", header, 0);
     EXPECT_TRUE(writer.ok());
     ColumnSink* sinks[] = {&writer.value()};

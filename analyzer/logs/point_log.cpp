@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "analyzer/logs/log_source.h"
+
 namespace tolk {
 
 WaveResult<PointLogWriter> PointLogWriter::open(const std::filesystem::path& file,
@@ -21,9 +23,7 @@ WaveResult<PointLogWriter> PointLogWriter::open(const std::filesystem::path& fil
   if (exists) {
     writer.value().write(existing + "\r\n");
   } else {
-    writer.value().write("Veltrix 15 Data\r\n" + soundFilePath + "\r\n" +
-                         std::to_string(sampleRateHz) + " Hz Sampling Rate\r\n" +
-                         std::to_string(fftSize) +
+    writer.value().write(logOpeningLines(soundFilePath, sampleRateHz) + std::to_string(fftSize) +
                          " Point FFT\r\n\r\nTime (msec),  Freq (Hz),    Level (dB)\r\n\r\n");
   }
   return PointLogWriter(std::move(writer.value()));

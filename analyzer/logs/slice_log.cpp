@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "analyzer/dsp/rounding.h"
-#include "analyzer/logs/log_points.h"
 #include "analyzer/logs/text_file_writer.h"
 
 namespace tolk {
@@ -24,12 +23,11 @@ std::string levelText(std::int16_t code) {
 }
 
 std::string headerText(const SliceLogContent& c) {
-  std::string text = "Veltrix 15 Data\r\n";
-  text += c.soundFilePath + "\r\n";
-  text += std::to_string(c.sampleRateHz) + " Hz Sampling Rate\r\n";
+  const LogSource& source = c.source;
+  std::string text = logOpeningLines(source.soundFilePath, source.sampleRateHz);
   switch (c.scale) {
     case FrequencyScale::Linear:
-      text += formatted("%-2.2f", double(float(c.sampleRateHz) / float(c.fftSize))) +
+      text += formatted("%-2.2f", double(float(source.sampleRateHz) / float(source.fftSize))) +
               " Hz Frequency Resolution\r\n";
       break;
     case FrequencyScale::Log:
@@ -41,7 +39,7 @@ std::string headerText(const SliceLogContent& c) {
   }
   text += std::to_string(c.totalLevelDb) + " dB Total SPL\r\n";
   text += std::to_string(c.eventTimeMs) + " msec Event Time\r\n";
-  text += c.splCalibrated ? "Calibrated" : "Relative";
+  text += source.splCalibrated ? "Calibrated" : "Relative";
   text += " Spectrum Level in Decibels/Hz\r\n\r\n";
   text += c.scale == FrequencyScale::Linear ? "Num   Hz       dB\r\n" : "Hz        dB\r\n";
   text += "\r\n";
@@ -49,15 +47,17 @@ std::string headerText(const SliceLogContent& c) {
 }
 
 void linearRows(const SliceLogContent& c, std::string& text) {
-  const LogPoints points =
-      logPoints(c.sampleRateHz, c.fftSize, c.lowBandLimitHz, c.highBandLimitHz);
+  const LogSource& source = c.source;
+  const LogPoints points = logPoints(source);
   const int plotPoints = int(c.scopeLevels.size());
-  const int offset = truncToInt(double(c.lowBandLimitHz) * c.fftSize / c.sampleRateHz);
-  const double band = c.highBandLimitHz - c.lowBandLimitHz;
+  const int offset =
+      truncToInt(double(source.lowBandLimitHz) * source.fftSize / source.sampleRateHz);
+  const double band = source.highBandLimitHz - source.lowBandLimitHz;
   for (int i = points.first; i < points.end; ++i) {
     const float w = points.widthHz;
-    const int j = std::min(
-        plotPoints - 1, roundToInt(plotPoints * (double(float(i) * w) - c.lowBandLimitHz) / band));
+    const int j =
+        std::min(plotPoints - 1,
+                 roundToInt(plotPoints * (double(float(i) * w) - source.lowBandLimitHz) / band));
     text += formatted("%-6d", i + offset);
     text += formatted("%-9.2f", double(float(i) * w + w / 2));
     text += levelText(c.scopeLevels[std::max(0, j)]) + "\r\n";
@@ -66,9 +66,9 @@ void linearRows(const SliceLogContent& c, std::string& text) {
 
 // The frequency of scope point i on the logarithmic scales.
 double pointFrequency(const SliceLogContent& c, int i) {
-  const double low = std::log10(double(c.lowBandLimitHz));
+  const double low = std::log10(double(c.source.lowBandLimitHz));
   const double step =
-      (std::log10(double(c.highBandLimitHz)) - low) / (double(c.scopeLevels.size()) - 1);
+      (std::log10(double(c.source.highBandLimitHz)) - low) / (double(c.scopeLevels.size()) - 1);
   return std::pow(10.0, low + i * step);
 }
 
@@ -89,7 +89,7 @@ void thirdOctaveRows(const SliceLogContent& c, std::string& text) {
     if (band == lastBand) continue;
     lastBand = band;
     const double f = std::pow(2.0, band / 3.0);
-    if (f > c.lowBandLimitHz)
+    if (f > c.source.lowBandLimitHz)
       text += formatted("%-10.0f", f) + levelText(c.scopeLevels[i]) + "\r\n";
   }
 }

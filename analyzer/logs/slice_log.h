@@ -8,20 +8,16 @@
 
 #include "analyzer/audio/wave_error.h"
 #include "analyzer/dsp/row_levels.h"
+#include "analyzer/logs/log_source.h"
 
 namespace tolk {
 
 // The spectrum on screen, as a slice log records it.
 struct SliceLogContent {
-  std::string soundFilePath;
-  int sampleRateHz = 0;
-  int fftSize = 0;
+  LogSource source;
   FrequencyScale scale = FrequencyScale::Linear;
-  int lowBandLimitHz = 0;
-  int highBandLimitHz = 0;
   int totalLevelDb = 0;  // rounded
   int eventTimeMs = 0;
-  bool splCalibrated = false;
   // The level codes (quarter dB) of the points of the spectrum plot.
   std::span<const std::int16_t> scopeLevels;
 };

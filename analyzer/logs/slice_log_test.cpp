@@ -12,12 +12,12 @@ namespace {
 
 SliceLogContent content(FrequencyScale scale, const std::vector<std::int16_t>& levels) {
   SliceLogContent c;
-  c.soundFilePath = "/music/ah.wav";
-  c.sampleRateHz = 44100;
-  c.fftSize = 4096;
+  c.source.soundFilePath = "/music/ah.wav";
+  c.source.sampleRateHz = 44100;
+  c.source.fftSize = 4096;
   c.scale = scale;
-  c.lowBandLimitHz = scale == FrequencyScale::Linear ? 0 : 100;
-  c.highBandLimitHz = scale == FrequencyScale::Linear ? 8000 : 22050;
+  c.source.lowBandLimitHz = scale == FrequencyScale::Linear ? 0 : 100;
+  c.source.highBandLimitHz = scale == FrequencyScale::Linear ? 8000 : 22050;
   c.totalLevelDb = 71;
   c.eventTimeMs = 1500;
   c.scopeLevels = levels;

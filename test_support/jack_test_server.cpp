@@ -93,7 +93,8 @@ std::optional<std::string> JackTestServer::unavailableReason() {
   return "jackd is not installed (Debian package jackd2; scripts/install-deps installs it)";
 }
 
-JackTestServer::JackTestServer() {
+JackTestServer::JackTestServer() : jackd_(findJackd().value_or("")) {
+  if (jackd_.empty()) throw std::runtime_error(*unavailableReason());
   ::setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
   // JACK's own messages go to the test's output only through the log.
   jack_set_error_function(silent);
@@ -121,21 +122,10 @@ bool JackTestServer::start(std::string& failure) {
   // Synchronous mode: every cycle waits for all clients, so a busy machine
   // delays MIDI events instead of dropping them. A few dozen ports are plenty
   // and keep the server's shared memory small.
-  std::vector<std::string> args{findJackd()->string(),
-                                "-n",
-                                name_,
-                                "--no-realtime",
-                                "--sync",
-                                "-t",
-                                "5000",
-                                "--port-max",
-                                "64",
-                                "-d",
-                                "dummy",
-                                "-r",
-                                rate,
-                                "-p",
-                                period};
+  std::vector<std::string> args{
+      jackd_.string(), "-n", name_, "--no-realtime", "--sync", "-t", "5000",
+      "--port-max",    "64", "-d",  "dummy",         "-r",     rate, "-p",
+      period};
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 #include <sys/types.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,8 +18,8 @@ namespace test_support {
 // process id when the object goes away.
 //
 // Tests that start one run one at a time (their executables hold a CTest
-// resource lock): several servers coming up at once on a fresh machine have
-// been seen to refuse clients.
+// resource lock): two servers started at the same moment have been seen to
+// refuse clients.
 class JackTestServer {
  public:
   static constexpr int kSampleRate = 48000;
@@ -27,9 +28,9 @@ class JackTestServer {
   // Why no server can be started here (jackd is not installed), or nothing.
   static std::optional<std::string> unavailableReason();
 
-  // Starts the server and waits until it has taken a client of its own, which
-  // stays open while the server runs. A server that does not come up within
-  // 10 s is given one more try under a new name; then std::runtime_error.
+  // Starts the server (std::runtime_error when jackd is missing) and waits until it has taken a
+  // client of its own, which stays open while the server runs. A server that does not come up
+  // within 10 s is given one more try under a new name; then std::runtime_error.
   JackTestServer();
   ~JackTestServer();
   JackTestServer(const JackTestServer&) = delete;
@@ -51,6 +52,7 @@ class JackTestServer {
   bool running();
   void stop();
 
+  std::filesystem::path jackd_;
   TempDir folder_;
   std::string name_;
   pid_t pid_ = -1;
